@@ -1,0 +1,20 @@
+# rb_add_gtest(<name> PREFIX <layer> SOURCES <files...> LIBS <libs...>)
+# Builds a GoogleTest program and registers it with ctest as "<layer>.<name>".
+# The shared test main gives each run its own temporary HOME and XDG folders
+# and the offscreen Qt platform, so tests run in parallel and never touch the
+# user's own files.
+function(rb_add_gtest name)
+  cmake_parse_arguments(T "" "PREFIX" "SOURCES;LIBS" ${ARGN})
+  set(target test_${T_PREFIX}_${name})
+  add_executable(${target} ${T_SOURCES})
+  target_link_libraries(${target} PRIVATE rbtestmain ${T_LIBS})
+  set_target_properties(${target} PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+    BUILD_RPATH "${RB_BUNDLE_BIN}")
+  target_compile_definitions(${target} PRIVATE
+    RB_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
+    RB_BUNDLE_DIR="${RB_BUNDLE_DIR}")
+  add_test(NAME ${T_PREFIX}.${name} COMMAND ${target})
+  set_tests_properties(${T_PREFIX}.${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0")
+endfunction()
