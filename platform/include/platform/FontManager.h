@@ -1,0 +1,81 @@
+#pragma once
+// The Font Manager over fontconfig and FreeType. Every call returns noErr or a
+// result code of MacTypes.h and never crashes on bad input. Single-threaded.
+//
+// Numbers: families get 16-bit numbers (1 to 32767) and fonts 32-bit numbers
+// (from 1), assigned when first seen and kept for the life of the process.
+// The generation count moves on every activation and deactivation; iterators
+// report kFMIterationScopeModifiedErr from their next call once it moved.
+
+#include <platform/MacTypes.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// Activates the fonts of one font file. options: kFMLocalActivationContext
+// adds the file to this process's fontconfig application fonts;
+// kFMGlobalActivationContext also copies it into the user's font folder
+// ($XDG_DATA_HOME/fonts, else ~/.local/share/fonts). filter must be null.
+// Activating a file that is already active is noErr and changes nothing.
+// Errors: paramErr, fnfErr, dupFNErr, kFMFontContainerAccessErr (no font).
+OSStatus FMActivateFonts(const FSSpec* fontContainer, const void* filter, void* refCon, uint32_t options);
+// Undoes this process's activation of the file, whatever options say (they
+// must still be 0 or 1): the fonts leave this process, and a copy that the
+// activation put into the user's font folder is removed.
+// Errors: paramErr, kFMFontNotActivatedErr.
+OSStatus FMDeactivateFonts(const FSSpec* fontContainer, const void* filter, void* refCon, uint32_t options);
+uint32_t FMGetGeneration(void);
+
+// Iterators over every font, every family, and one family's instances.
+// Next gives kFMIterationCompleted at the end. filter must be null; options is
+// a kFM...IterationScope. Dispose of each iterator once; a second dispose is
+// paramErr.
+OSStatus FMCreateFontIterator(const void* filter, void* refCon, uint32_t options, FMFontIterator* iterator);
+OSStatus FMGetNextFont(FMFontIterator* iterator, FMFont* font);
+OSStatus FMResetFontIterator(const void* filter, void* refCon, uint32_t options, FMFontIterator* iterator);
+OSStatus FMDisposeFontIterator(FMFontIterator* iterator);
+
+OSStatus FMCreateFontFamilyIterator(const void* filter, void* refCon, uint32_t options, FMFontFamilyIterator* iterator);
+OSStatus FMGetNextFontFamily(FMFontFamilyIterator* iterator, FMFontFamily* fontFamily);
+OSStatus FMResetFontFamilyIterator(const void* filter, void* refCon, uint32_t options, FMFontFamilyIterator* iterator);
+OSStatus FMDisposeFontFamilyIterator(FMFontFamilyIterator* iterator);
+
+// Instances of a family: each font with its style; scalable fonts report size 0.
+OSStatus FMCreateFontFamilyInstanceIterator(FMFontFamily fontFamily, FMFontFamilyInstanceIterator* iterator);
+OSStatus FMGetNextFontFamilyInstance(FMFontFamilyInstanceIterator* iterator, FMFont* font, FMFontStyle* style, FMFontSize* size);
+OSStatus FMResetFontFamilyInstanceIterator(FMFontFamily fontFamily, FMFontFamilyInstanceIterator* iterator);
+OSStatus FMDisposeFontFamilyInstanceIterator(FMFontFamilyInstanceIterator* iterator);
+
+// The family whose name matches (ASCII case ignored), the name read as Mac
+// Roman or as UTF-8; 0 for no family or a null name.
+FMFontFamily FMGetFontFamilyFromName(const unsigned char* name);
+// Mac Roman when the name can be written in it; otherwise the UTF-8 bytes
+// (cut at a character boundary to 255 bytes), and the family's text encoding
+// is kTextEncodingUTF8.
+OSStatus FMGetFontFamilyName(FMFontFamily fontFamily, unsigned char* name);
+OSStatus FMGetFontFamilyTextEncoding(FMFontFamily fontFamily, TextEncoding* textEncoding);
+
+// 'true' TrueType, 'OTTO' OpenType with CFF outlines, 'CFF ' bare CFF,
+// 'typ1' Type 1, 'CID ' CID-keyed Type 1, 'T42 ' Type 42, 'bdf ' BDF,
+// 'pcf ' PCF, 'FNT ' Windows FNT, 'pfr ' PFR, '????' anything else.
+OSStatus FMGetFontFormat(FMFont font, FourCharCode* format);
+OSStatus FMGetFontContainer(FMFont font, FSSpec* fontContainer);
+// The family's font of the style (bold and italic bits; other bits ignored):
+// the exact style, else the nearest style that the font holds, which it then
+// reports as intrinsic style. size picks among a bitmap family's sizes.
+OSStatus FMGetFontContainerFromFontFamilyInstance(FMFontFamily fontFamily, FMFontStyle style, FMFontSize size, FSSpec* fontContainer);
+OSStatus FMGetFontFamilyInstanceFromFont(FMFont font, FMFontFamily* fontFamily, FMFontStyle* style);
+OSStatus FMGetFontFromFontFamilyInstance(FMFontFamily fontFamily, FMFontStyle style, FMFont* font, FMFontStyle* intrinsicStyle);
+// The generation in which the font (or the family's set of fonts) last changed.
+OSStatus FMGetFontGeneration(FMFont font, uint32_t* generation);
+OSStatus FMGetFontFamilyGeneration(FMFontFamily fontFamily, uint32_t* generation);
+// The bytes of the file that holds the family's font of that style and size.
+// With bufferSize 0 (or a null buffer) only *size is set, to the resource's
+// size. A buffer smaller than the resource gives kFMFontTableAccessErr, with
+// *size set to the size needed.
+OSStatus FMGetFontFamilyResource(FMFontFamily fontFamily, FMFontStyle style, FMFontSize size, ByteCount bufferSize, void* buffer, ByteCount* actualSize);
+
+#ifdef __cplusplus
+}
+#endif
