@@ -10,7 +10,7 @@ function(rb_add_gtest name)
   target_link_libraries(${target} PRIVATE rbtestmain ${T_LIBS})
   set_target_properties(${target} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-    BUILD_RPATH "${RB_BUNDLE_BIN}")
+    INSTALL_RPATH "${RB_BUNDLE_BIN}")
   target_compile_definitions(${target} PRIVATE
     RB_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
     RB_BUNDLE_DIR="${RB_BUNDLE_DIR}")

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "rb/Object.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace rb {
+
+class BinaryStream;
+class Picture;
+class Sound;
+
+// A file or folder, existing or not, named by its path.
+class FolderItem : public Object {
+public:
+    explicit FolderItem(std::filesystem::path path);
+
+    const std::filesystem::path& Path() const noexcept { return path_; }
+    std::string Name() const;
+    bool Exists() const;
+    bool Directory() const;
+
+    // The folder that holds the item; nil for the root.
+    Ref<FolderItem> Parent() const;
+    // The entry of that name in this folder, existing or not. Where no entry
+    // has exactly that name, the one entry whose name matches without regard to
+    // case. Nil for a name that is not one entry ("", ".", "..", one with "/").
+    Ref<FolderItem> Child(const std::string& name) const;
+
+    // A stream on the existing regular file, read-only or for reading and
+    // writing, its contents intact; nil when it cannot be opened.
+    Ref<BinaryStream> OpenAsBinaryFile(bool writable) const;
+    // A new, empty file opened for reading and writing (an existing one is
+    // emptied); nil when it cannot be created. The type is recorded beside the
+    // file where the file system allows.
+    Ref<BinaryStream> CreateBinaryFile(const std::string& fileType) const;
+
+    // The file as a picture (PNG) or a sound (WAV, MP3); nil when it is missing
+    // or is not one.
+    Ref<Picture> OpenAsPicture() const;
+    Ref<Sound> OpenAsSound() const;
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace rb

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "rb/Delegate.h"
+
+#include <functional>
+
+namespace rb {
+
+// The framework's life: RuntimeInit first, then RunFrameworkInitialization with
+// the program's start-up routine, RuntimeRun until the application quits, and
+// RuntimeExit last.
+void RuntimeInit(int& argc, char** argv);
+
+// Initialises the framework (loads the bundle's plug-ins) and runs the start-up
+// routine, a delegate of the signature "(  )".
+void RunFrameworkInitialization(const Ref<Delegate>& startup);
+
+// Raises the application's Open event, then the Open events of the windows
+// made during start-up, and runs the event loop. Returns the exit code given
+// to Quit; returns 0 at once when start-up made no window.
+int RuntimeRun();
+
+void RuntimeExit();
+
+// Runs the work at once when the application has opened, or right after its
+// Open event when it has not: windows made during start-up open after it.
+void RuntimeWhenOpen(std::function<void()> work);
+
+// Quits the application: every window is asked to close, front to back, and the
+// quit is given up when one refuses.
+void Quit(int exitCode = 0);
+
+} // namespace rb

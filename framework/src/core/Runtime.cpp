@@ -1,0 +1,84 @@
+#include "rb/Runtime.h"
+
+#include "rb/Application.h"
+#include "rb/EventDelivery.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+namespace rb {
+namespace {
+
+struct RuntimeState {
+    std::unique_ptr<QApplication> qtApplication;
+    bool opened = false;
+    std::vector<std::function<void()>> whenOpen;
+};
+
+RuntimeState& State()
+{
+    static RuntimeState state;
+    return state;
+}
+
+void OpenApplication()
+{
+    if (auto application = GetAppObject())
+        DeliverEvent("App.Open", [&] { application->Event_Open(); });
+    State().opened = true;
+    for (auto& work : std::exchange(State().whenOpen, {}))
+        work();
+}
+
+bool AnyWindow()
+{
+    return !QApplication::topLevelWidgets().isEmpty();
+}
+
+} // namespace
+
+void RuntimeInit(int& argc, char** argv)
+{
+    if (QApplication::instance() == nullptr)
+        State().qtApplication = std::make_unique<QApplication>(argc, argv);
+}
+
+void RunFrameworkInitialization(const Ref<Delegate>& startup)
+{
+    DeliverEvent("start-up", [&] { startup->Function<void>()(); });
+}
+
+int RuntimeRun()
+{
+    OpenApplication();
+    if (!AnyWindow())
+        return 0;
+    return QApplication::exec();
+}
+
+void RuntimeExit()
+{
+    State() = RuntimeState{};
+    RuntimeRegisterAppObject(nullptr);
+}
+
+void RuntimeWhenOpen(std::function<void()> work)
+{
+    if (State().opened)
+        work();
+    else
+        State().whenOpen.push_back(std::move(work));
+}
+
+void Quit(int exitCode)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && !window->close())
+            return;
+    QCoreApplication::exit(exitCode);
+}
+
+} // namespace rb

@@ -1,0 +1,143 @@
+#include "rb/BinaryStream.h"
+#include "rb/FolderItem.h"
+#include "rb/SpecialFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class FilesTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::path(std::getenv("HOME")) / testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::create_directories(folder_);
+    }
+
+    rb::Ref<rb::FolderItem> Folder() const { return rb::New<rb::FolderItem>(folder_); }
+
+    void WriteFile(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(folder_ / name, std::ios::binary) << bytes;
+    }
+
+    std::string ReadFile(const std::string& name) const
+    {
+        std::ifstream in(folder_ / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(FilesTest, ChildFallsBackToTheOneEntryThatMatchesWithoutCase)
+{
+    fs::create_directories(folder_ / "Resources");
+    EXPECT_EQ(Folder()->Child("resources")->Path(), folder_ / "Resources");
+    EXPECT_EQ(Folder()->Child("Resources")->Path(), folder_ / "Resources");
+    EXPECT_FALSE(Folder()->Child("missing")->Exists());
+}
+
+TEST_F(FilesTest, ChildPrefersTheExactNameAndRefusesAnAmbiguousFallback)
+{
+    fs::create_directories(folder_ / "Data");
+    fs::create_directories(folder_ / "DATA");
+    EXPECT_EQ(Folder()->Child("DATA")->Path(), folder_ / "DATA");
+    EXPECT_FALSE(Folder()->Child("data")->Exists());
+}
+
+TEST_F(FilesTest, ChildIsOneEntryNeverAPath)
+{
+    for (const char* name : {"", ".", "..", "a/b", "/etc"}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(Folder()->Child(name).IsNil());
+    }
+}
+
+TEST_F(FilesTest, ParentOfTheRootIsNil)
+{
+    EXPECT_EQ(Folder()->Child("x")->Parent()->Path(), folder_);
+    EXPECT_TRUE(rb::New<rb::FolderItem>("/")->Parent().IsNil());
+}
+
+TEST_F(FilesTest, StreamRoundTripIsTenBigEndianBytes)
+{
+    auto stream = Folder()->Child("prefs")->CreateBinaryFile("NBstream");
+    ASSERT_FALSE(stream.IsNil());
+    stream->WriteDouble(0.5);
+    stream->WriteBoolean(true);
+    stream->WriteBoolean(false);
+    stream->Close();
+    EXPECT_EQ(ReadFile("prefs"), std::string("\x3f\xe0\0\0\0\0\0\0\x01\x00", 10));
+
+    auto reader = Folder()->Child("prefs")->OpenAsBinaryFile(false);
+    EXPECT_EQ(reader->ReadDouble(), 0.5);
+    EXPECT_TRUE(reader->ReadBoolean());
+    EXPECT_FALSE(reader->ReadBoolean());
+    EXPECT_FALSE(reader->EndOfFile());
+}
+
+TEST_F(FilesTest, OverwriteFromTheStartKeepsALongerFilesTail)
+{
+    WriteFile("prefs", std::string(12, 'x'));
+    auto stream = Folder()->Child("prefs")->OpenAsBinaryFile(true);
+    stream->Position(0);
+    stream->WriteDouble(0.0);
+    stream->WriteBoolean(true);
+    stream->WriteBoolean(true);
+    stream->Close();
+    EXPECT_EQ(ReadFile("prefs"), std::string("\0\0\0\0\0\0\0\0\x01\x01xx", 12));
+}
+
+TEST_F(FilesTest, ReadPastTheEndGivesZeroAndMarksTheEnd)
+{
+    WriteFile("short", std::string("\x3f\xe0", 2));
+    auto stream = Folder()->Child("short")->OpenAsBinaryFile(false);
+    EXPECT_EQ(stream->ReadDouble(), 0.0);
+    EXPECT_TRUE(stream->EndOfFile());
+    EXPECT_FALSE(stream->ReadBoolean());
+}
+
+TEST_F(FilesTest, WriteToAReadOnlyStreamChangesNothing)
+{
+    WriteFile("file", "abc");
+    auto stream = Folder()->Child("file")->OpenAsBinaryFile(false);
+    stream->WriteDouble(1.0);
+    EXPECT_NE(stream->LastErrorCode(), 0);
+    stream->Close();
+    stream->WriteBoolean(true);
+    EXPECT_EQ(ReadFile("file"), "abc");
+}
+
+TEST_F(FilesTest, OpenGivesNilForWhatIsNoReadableFile)
+{
+    fs::create_directories(folder_ / "folder");
+    WriteFile("locked", "abc");
+    chmod((folder_ / "locked").c_str(), 0);
+    EXPECT_TRUE(Folder()->Child("folder")->OpenAsBinaryFile(false).IsNil());
+    EXPECT_TRUE(Folder()->Child("missing")->OpenAsBinaryFile(true).IsNil());
+    if (geteuid() != 0) { // root reads every file
+        EXPECT_TRUE(Folder()->Child("locked")->OpenAsBinaryFile(false).IsNil());
+    }
+    EXPECT_TRUE(Folder()->Child("folder")->CreateBinaryFile("NBstream").IsNil());
+}
+
+TEST_F(FilesTest, PreferencesIsTheConfigurationFolderMadeOnDemand)
+{
+    const fs::path config = folder_ / "config";
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    auto preferences = rb::SpecialFolder::Preferences();
+    ASSERT_FALSE(preferences.IsNil());
+    EXPECT_EQ(preferences->Path(), config);
+    EXPECT_TRUE(fs::is_directory(config));
+}
+
+} // namespace
