@@ -1,0 +1,11 @@
+#!/bin/sh
+# Renders every picture source resources/src/<name>.svg to resources/<name>.png
+# at the size the source gives. The PNG names are the ones the program opens.
+set -eu
+
+resources=$(cd "$(dirname "$0")/../../resources" && pwd)
+for source in "$resources"/src/*.svg; do
+  name=$(basename "$source" .svg)
+  rsvg-convert --format png --output "$resources/$name.png" "$source"
+done
+echo "rendered $(ls "$resources"/src/*.svg | wc -l) pictures into $resources"
