@@ -21,4 +21,12 @@ public:
 void RuntimeRegisterAppObject(Ref<Application> application);
 Ref<Application> GetAppObject();
 
+// The program's executable file, whether or not an application object exists.
+Ref<FolderItem> ExecutableFile();
+
+// The bundle's resources: the child "Resources" of the folder two levels above
+// the executable file, as Child gives it (nil included). A nil executable file
+// or parent folder throws NilObjectException.
+Ref<FolderItem> GetApplicationBundleResources();
+
 } // namespace rb

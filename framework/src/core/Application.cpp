@@ -1,6 +1,7 @@
 #include "rb/Application.h"
 
 #include "rb/Runtime.h"
+#include "rb/testing/TestBundle.h"
 
 namespace rb {
 namespace {
@@ -18,9 +19,7 @@ Application::~Application() = default;
 
 Ref<FolderItem> Application::ExecutableFile() const
 {
-    std::error_code error;
-    const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? Ref<FolderItem>() : New<FolderItem>(path);
+    return rb::ExecutableFile();
 }
 
 void RuntimeRegisterAppObject(Ref<Application> application)
@@ -31,6 +30,22 @@ void RuntimeRegisterAppObject(Ref<Application> application)
 Ref<Application> GetAppObject()
 {
     return RegisteredApplication();
+}
+
+Ref<FolderItem> ExecutableFile()
+{
+    if (const auto overridden = testing::ExecutableFileOverride(); !overridden.empty())
+        return New<FolderItem>(overridden);
+    std::error_code error;
+    const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? Ref<FolderItem>() : New<FolderItem>(path);
+}
+
+Ref<FolderItem> GetApplicationBundleResources()
+{
+    Ref<FolderItem> executable = ExecutableFile();
+    Ref<FolderItem> bundle = executable->Parent()->Parent();
+    return bundle->Child("Resources");
 }
 
 } // namespace rb
