@@ -6,6 +6,8 @@
 // (from 1), assigned when first seen and kept for the life of the process.
 // The generation count moves on every activation and deactivation; iterators
 // report kFMIterationScopeModifiedErr from their next call once it moved.
+// A null pointer for the only result of a call is paramErr; where a call gives
+// more than one result, a null pointer skips that one.
 
 #include <platform/MacTypes.h>
 

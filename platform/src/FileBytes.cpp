@@ -1,0 +1,19 @@
+#include "FileBytes.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace platform {
+
+std::optional<std::string> ReadFileBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad())
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace platform
