@@ -187,9 +187,11 @@ typedef RbBoolean (*RbREALFSSpecFromFolderItemFn)(struct FSSpec* spec, RbHostObj
  * process. */
 typedef void* (*RbResolver)(const char* name);
 
-/* The one symbol a plug-in exports. The host calls it once, after loading. */
+/* The one symbol a plug-in exports, visible even when the plug-in is built
+ * with hidden visibility. The host calls it once, after loading. */
+#define RB_PLUGIN_EXPORT __attribute__((visibility("default")))
 typedef void (*RbPluginMainFn)(RbResolver resolver);
-void REALPluginMain(RbResolver resolver);
+RB_PLUGIN_EXPORT void REALPluginMain(RbResolver resolver);
 
 #ifdef __cplusplus
 } /* extern "C" */
