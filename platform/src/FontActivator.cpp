@@ -58,7 +58,7 @@ OSStatus FontActivator::activate(const std::string& path, uint32_t context)
         if (const OSStatus status = placeInUserFontFolder(path, activation); status != noErr)
             return status;
     }
-    if (!AddApplicationFont(activation.activePath)) {
+    if (!FontconfigCatalog::instance().addApplicationFont(activation.activePath)) {
         if (activation.ownsCopy)
             fs::remove(activation.activePath, error);
         return kFMFontContainerAccessErr;
@@ -76,8 +76,7 @@ OSStatus FontActivator::deactivate(const std::string& path)
         return kFMFontNotActivatedErr;
     const Activation activation = found->second;
     activations_.erase(found);
-    ClearApplicationFonts();
-    addRemainingFonts();
+    FontconfigCatalog::instance().removeApplicationFont(activation.activePath);
     std::error_code error;
     if (activation.ownsCopy && !isInUse(activation.activePath))
         fs::remove(activation.activePath, error);
@@ -114,12 +113,6 @@ bool FontActivator::isInUse(const std::string& activePath) const
             return true;
     }
     return false;
-}
-
-void FontActivator::addRemainingFonts() const
-{
-    for (const auto& entry : activations_)
-        AddApplicationFont(entry.second.activePath);
 }
 
 void FontActivator::notify(const std::string& activePath, bool activated) const

@@ -26,7 +26,6 @@ private:
 
     OSStatus placeInUserFontFolder(const std::string& path, Activation& activation) const;
     bool isInUse(const std::string& activePath) const;
-    void addRemainingFonts() const;
     void notify(const std::string& activePath, bool activated) const;
 
     std::map<std::string, Activation> activations_;  // by the path that was activated

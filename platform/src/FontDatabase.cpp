@@ -120,8 +120,16 @@ FaceFacts FontDatabase::facts(const FontEntry& font)
     return facts;
 }
 
+uint32_t FontDatabase::generation()
+{
+    if (FontconfigCatalog::instance().configurationReplaced())
+        changed();
+    return generation_;
+}
+
 void FontDatabase::refresh()
 {
+    generation();
     if (stale_)
         reload();
 }
@@ -130,7 +138,7 @@ void FontDatabase::reload()
 {
     std::map<FMFont, FontEntry> fonts;
     std::map<FMFontFamily, FamilyEntry> families;
-    for (auto& listed : ListFonts()) {
+    for (auto& listed : FontconfigCatalog::instance().listFonts()) {
         const FMFontFamily family = familyNumber(listed.family);
         if (family == 0)
             continue;

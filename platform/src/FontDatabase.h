@@ -32,7 +32,8 @@ class FontDatabase {
 public:
     static FontDatabase& instance();
 
-    uint32_t generation() const { return generation_; }
+    // Moves on by itself when fontconfig replaced its configuration.
+    uint32_t generation();
     // The set of fonts changed: moves the generation on.
     void changed();
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 namespace platform {
 
@@ -20,13 +21,6 @@ struct FontSetDeleter {
     void operator()(FcFontSet* fonts) const { FcFontSetDestroy(fonts); }
 };
 using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
-
-// The current configuration, named explicitly: a null configuration would make
-// fontconfig reload itself now and then, which drops the application fonts.
-FcConfig* Config()
-{
-    return FcConfigGetCurrent();
-}
 
 std::optional<std::string> StringOf(FcPattern* pattern, const char* object)
 {
@@ -71,14 +65,25 @@ std::optional<ListedFont> ListedFontOf(FcPattern* pattern)
                       IntegerOf(pattern, FC_WIDTH, FC_WIDTH_NORMAL), SizeOf(pattern)};
 }
 
+bool AddFile(FcConfig* config, const std::string& path)
+{
+    return FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8*>(path.c_str())) == FcTrue;
+}
+
 } // namespace
 
-std::vector<ListedFont> ListFonts()
+FontconfigCatalog& FontconfigCatalog::instance()
+{
+    static FontconfigCatalog catalog;
+    return catalog;
+}
+
+std::vector<ListedFont> FontconfigCatalog::listFonts()
 {
     const Pattern all(FcPatternCreate());
     const std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(FcObjectSetBuild(
         FC_FILE, FC_INDEX, FC_FAMILY, FC_WEIGHT, FC_WIDTH, FC_SCALABLE, FC_PIXEL_SIZE, nullptr));
-    const std::unique_ptr<FcFontSet, FontSetDeleter> fonts(FcFontList(Config(), all.get(), objects.get()));
+    const std::unique_ptr<FcFontSet, FontSetDeleter> fonts(FcFontList(config(), all.get(), objects.get()));
     std::vector<ListedFont> listed;
     for (int i = 0; fonts && i < fonts->nfont; ++i) {
         if (auto font = ListedFontOf(fonts->fonts[i]))
@@ -91,29 +96,58 @@ std::vector<ListedFont> ListFonts()
     return listed;
 }
 
-std::optional<FaceKey> BestMatch(const char* family)
+std::optional<FaceKey> FontconfigCatalog::bestMatch(const char* family)
 {
     const Pattern wanted(FcNameParse(reinterpret_cast<const FcChar8*>(family)));
     if (!wanted)
         return std::nullopt;
-    FcConfigSubstitute(Config(), wanted.get(), FcMatchPattern);
+    FcConfigSubstitute(config(), wanted.get(), FcMatchPattern);
     FcDefaultSubstitute(wanted.get());
     FcResult result = FcResultNoMatch;
-    const Pattern match(FcFontMatch(Config(), wanted.get(), &result));
+    const Pattern match(FcFontMatch(config(), wanted.get(), &result));
     if (!match)
         return std::nullopt;
     return FaceOf(match.get());
 }
 
-bool AddApplicationFont(const std::string& path)
+bool FontconfigCatalog::addApplicationFont(const std::string& path)
 {
-    return FcConfigAppFontAddFile(Config(), reinterpret_cast<const FcChar8*>(path.c_str())) == FcTrue;
+    if (!AddFile(config(), path))
+        return false;
+    applicationFonts_.push_back(path);
+    return true;
 }
 
-void ClearApplicationFonts()
+// fontconfig removes application fonts only all at once.
+void FontconfigCatalog::removeApplicationFont(const std::string& path)
 {
-    FcConfigAppFontClear(Config());
+    const auto found = std::find(applicationFonts_.begin(), applicationFonts_.end(), path);
+    if (found == applicationFonts_.end())
+        return;
+    applicationFonts_.erase(found);
+    FcConfigAppFontClear(config());
+    for (const auto& file : applicationFonts_)
+        AddFile(config(), file);
+}
+
+bool FontconfigCatalog::configurationReplaced()
+{
+    config();
+    return std::exchange(replaced_, false);
+}
+
+// The configuration is always named: with none, fontconfig may reload itself
+// in the middle of a call.
+FcConfig* FontconfigCatalog::config()
+{
+    FcConfig* current = FcConfigGetCurrent();
+    if (current != lastConfig_) {
+        replaced_ = lastConfig_ != nullptr;
+        lastConfig_ = current;
+        for (const auto& file : applicationFonts_)
+            AddFile(current, file);
+    }
+    return current;
 }
 
 } // namespace platform
-

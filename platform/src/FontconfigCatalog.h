@@ -1,11 +1,12 @@
 #pragma once
-// The fonts of the process's fontconfig configuration.
 
 #include <platform/MacTypes.h>
 
 #include <optional>
 #include <string>
 #include <vector>
+
+typedef struct _FcConfig FcConfig;
 
 namespace platform {
 
@@ -24,12 +25,31 @@ struct ListedFont {
     FMFontSize size = 0;  // 0 for a scalable font, else its pixel size
 };
 
-// Every face that fontconfig lists (system and application fonts), each face
-// once, in the order of their keys.
-std::vector<ListedFont> ListFonts();
-// The face of fontconfig's best match for a family name or alias ("serif").
-std::optional<FaceKey> BestMatch(const char* family);
-bool AddApplicationFont(const std::string& path);
-void ClearApplicationFonts();
+// The fonts of the process's fontconfig configuration, and the font files
+// that this process added to it as application fonts. When fontconfig
+// replaces its configuration (it reloads itself when font folders change),
+// the files are added to the new one.
+class FontconfigCatalog {
+public:
+    static FontconfigCatalog& instance();
+
+    // Every face that fontconfig lists (system and application fonts), each
+    // face once, in the order of their keys.
+    std::vector<ListedFont> listFonts();
+    // The face of fontconfig's best match for a family name or alias ("serif").
+    std::optional<FaceKey> bestMatch(const char* family);
+    bool addApplicationFont(const std::string& path);
+    // Removes one addition of the file.
+    void removeApplicationFont(const std::string& path);
+    // True once after each replacement of the configuration since the last call.
+    bool configurationReplaced();
+
+private:
+    FcConfig* config();
+
+    std::vector<std::string> applicationFonts_;
+    FcConfig* lastConfig_ = nullptr;
+    bool replaced_ = false;
+};
 
 } // namespace platform

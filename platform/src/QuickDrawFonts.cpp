@@ -9,7 +9,7 @@ namespace {
 
 int16_t FamilyOfBestMatch(const char* alias)
 {
-    const auto face = platform::BestMatch(alias);
+    const auto face = platform::FontconfigCatalog::instance().bestMatch(alias);
     if (!face)
         return 0;
     auto& database = platform::FontDatabase::instance();

@@ -4,6 +4,7 @@
 
 #include "TestFonts.h"
 
+#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -239,6 +240,16 @@ TEST_F(FontManagerTest, DeactivationKeepsTheOtherActivatedFonts)
     ASSERT_EQ(activate(folder_.copyOfTestFile("PlatformCyrillic-Regular.ttf")), noErr);
     ASSERT_EQ(deactivate(folder_.path("PlatformCyrillic-Regular.ttf")), noErr);
     EXPECT_EQ(FamilyNamed(kCyrillicFamilyUtf8), 0);
+    EXPECT_EQ(FamilyNamed(kTestFamilyMacRoman), family);
+    EXPECT_TRUE(FontconfigFamilies().contains(std::string(kTestFamilyUtf8)));
+}
+
+TEST_F(FontManagerTest, ActivatedFontsSurviveAReloadOfFontconfig)
+{
+    const FMFontFamily family = activateTestFamily();
+    const uint32_t generation = FMGetGeneration();
+    ASSERT_EQ(FcInitReinitialize(), FcTrue);
+    EXPECT_NE(FMGetGeneration(), generation) << "the set of fonts may have changed";
     EXPECT_EQ(FamilyNamed(kTestFamilyMacRoman), family);
     EXPECT_TRUE(FontconfigFamilies().contains(std::string(kTestFamilyUtf8)));
 }
