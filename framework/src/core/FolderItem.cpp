@@ -1,6 +1,7 @@
 #include "rb/FolderItem.h"
 
 #include "rb/BinaryStream.h"
+#include "graphics/QtPicture.h"
 
 #include <algorithm>
 #include <cctype>
@@ -105,6 +106,11 @@ Ref<BinaryStream> FolderItem::CreateBinaryFile(const std::string& fileType) cons
     if (fd >= 0)
         fsetxattr(fd, "user.rb.filetype", fileType.data(), fileType.size(), 0);
     return StreamOnRegularFile(fd, true);
+}
+
+Ref<Picture> FolderItem::OpenAsPicture() const
+{
+    return LoadPicture(path_);
 }
 
 } // namespace rb

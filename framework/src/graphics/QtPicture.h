@@ -1,0 +1,41 @@
+#pragma once
+
+#include "rb/Picture.h"
+
+#include <QImage>
+#include <QLoggingCategory>
+
+#include <filesystem>
+
+Q_DECLARE_LOGGING_CATEGORY(rbPicture)
+
+namespace rb {
+
+struct PictureData {
+    QImage colour;            // ARGB32, straight alpha; opaque once a mask exists
+    Ref<Picture> mask;        // nil until asked for
+    Picture* owner = nullptr; // for a mask: the picture it masks
+    QImage composed;          // ToQImage's cache; null when stale
+};
+
+class PictureAccess {
+public:
+    static PictureData& Data(const Picture& picture) { return *picture.data_; }
+};
+
+// The picture as it shows: its colour through its mask, or through its own
+// alpha; premultiplied ARGB32. Cached until the picture or its mask changes.
+const QImage& ToQImage(const Picture& picture);
+
+// Marks the picture (and the picture it masks) changed.
+void PictureChanged(const Picture& picture);
+
+// A picture of the image; the image's alpha becomes the mask when one is asked for.
+Ref<Picture> PictureFromImage(const QImage& image);
+
+// The PNG file as a picture; nil for a missing file, one that is no PNG, a
+// damaged one, or one larger than Picture::MaxSide either way (refused before
+// it is decoded).
+Ref<Picture> LoadPicture(const std::filesystem::path& path);
+
+} // namespace rb
