@@ -1,0 +1,11 @@
+#pragma once
+
+#include "rb/MenuItem.h"
+
+namespace rb {
+
+// The application's About command; it runs the handler a window bound to it,
+// like any other item.
+class AppleMenuItem : public MenuItem {};
+
+} // namespace rb

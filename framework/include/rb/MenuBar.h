@@ -1,0 +1,11 @@
+#pragma once
+
+#include "rb/MenuItem.h"
+
+namespace rb {
+
+// The root of a menu tree; its children are the menus shown on the bar of
+// every window that has it as its MenuBar.
+class MenuBar : public MenuItem {};
+
+} // namespace rb

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "rb/TextEdit.h"
+
+#include <string>
+
+namespace rb {
+
+// A one-line text box.
+class TextField : public TextEdit {
+public:
+    std::string Text() const override;
+    void Text(const std::string& text) override;
+    bool Password() const noexcept { return password_; }
+    void Password(bool password);
+
+    void DescribeProperties(PropertyTable& table) override;
+
+protected:
+    void MakeWidget() override;
+    void UpdateWidget() override;
+
+private:
+    std::string text_;
+    bool password_ = false;
+};
+
+} // namespace rb
