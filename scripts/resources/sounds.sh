@@ -4,6 +4,8 @@
 # and MorningRain.mp3. Every random choice is seeded, so a run gives the same files.
 # Effects peak at -14 dBFS and the music at -18 dBFS, so that none startles.
 set -eu
+# sox's noise and dither then draw the same numbers at every run
+export SOX_OPTS="-R"
 
 here=$(cd "$(dirname "$0")" && pwd)
 out=${1:-$here/../../resources}
@@ -44,7 +46,7 @@ children() {
   clappers=""
   for kid in 1 2 3 4 5 6; do
     centre=$((900 + kid * 230))
-    sox -n $wav "$work/clap$kid.wav" synth 0.05 whitenoise bandpass "$centre" 1.2q \
+    sox -n $wav "$work/clap$kid.wav" synth 0.05 whitenoise bandpass "$centre" 1.2q lowpass 4000 highpass 500 \
       fade p 0.001 0.05 0.045
     awk -v seed="$kid" 'BEGIN { srand(seed); t = rand() * 0.3; print "pad", t
       while (t < 3.0) { gap = 0.17 + rand() * 0.12; print "clap", gap; t += 0.05 + gap } }' |
@@ -119,7 +121,7 @@ music() {
   sox -n $wav "$work/rain.wav" synth "$length" brownnoise lowpass 1800 highpass 300 \
     tremolo 0.2 40 gain -30
   sox -m "$work/tune.wav" "$work/pad.wav" "$work/rain.wav" $wav "$work/music.wav" \
-    trim 0 "$length" reverb 40 fade q 1 "$length" 4 gain -n -18
+    trim 0 "$length" lowpass 5000 reverb 40 fade q 1 "$length" 4 gain -n -18
   lame --quiet -m m -b 128 --tt "Morning Rain" --ta "Nubrello" --add-id3v2 \
     "$work/music.wav" "$out/MorningRain.mp3"
 }
