@@ -6,21 +6,21 @@ namespace rb {
 
 Ref<Picture> LoadPicture(const std::filesystem::path& path)
 {
-    const QString name = QString::fromStdString(path.filename().string());
+    const std::string name = path.filename().string();
     QImageReader reader(QString::fromStdString(path.string()));
     if (reader.format() != "png") {
-        qCWarning(rbPicture) << "picture" << name << ": missing or not a PNG file";
+        qCWarning(rbPicture, "picture '%s': missing or not a PNG file", name.c_str());
         return {};
     }
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > Picture::MaxSide || size.height() > Picture::MaxSide) {
-        qCWarning(rbPicture) << "picture" << name << ": a size of" << size.width() << "x" << size.height()
-                             << "is refused; at most" << Picture::MaxSide << "pixels either way";
+        qCWarning(rbPicture, "picture '%s': a size of %d x %d is refused; at most %d pixels either way", name.c_str(),
+                  size.width(), size.height(), Picture::MaxSide);
         return {};
     }
     const QImage image = reader.read();
     if (image.isNull()) {
-        qCWarning(rbPicture) << "picture" << name << ": cannot be read:" << reader.errorString();
+        qCWarning(rbPicture, "picture '%s': cannot be read: %s", name.c_str(), qUtf8Printable(reader.errorString()));
         return {};
     }
     return PictureFromImage(image);

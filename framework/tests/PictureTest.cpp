@@ -1,0 +1,136 @@
+#include "graphics/QtPicture.h"
+#include "rb/FolderItem.h"
+#include "rb/Graphics.h"
+#include "rb/Picture.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using rb::New;
+using rb::Picture;
+using rb::Ref;
+
+QImage Pattern(int width, int height, bool withAlpha)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgba(x * 40 % 256, y * 70 % 256, (x + y) * 25 % 256, withAlpha ? x * 255 / (width - 1) : 255));
+    return image;
+}
+
+class PictureTest : public testing::Test {
+protected:
+    Ref<Picture> Saved(const QImage& image, const char* name)
+    {
+        const QString path = folder_.filePath(name);
+        image.save(path, "PNG");
+        return rb::FolderItem(path.toStdString()).OpenAsPicture();
+    }
+
+    // The picture drawn over the backdrop, as it shows.
+    static QImage Over(const Ref<Picture>& backdrop, const Ref<Picture>& top)
+    {
+        auto target = New<Picture>(backdrop->Width(), backdrop->Height(), 32);
+        target->Graphics()->DrawPicture(backdrop, 0, 0);
+        target->Graphics()->DrawPicture(top, 0, 0);
+        return rb::ToQImage(*target);
+    }
+
+    static Ref<Picture> Filled(QColor colour)
+    {
+        QImage image(8, 4, QImage::Format_ARGB32);
+        image.fill(colour);
+        return rb::PictureFromImage(image);
+    }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(PictureTest, CopyWithACopyOfTheMaskDrawsTheSamePixelsAsTheOriginalOverAnyBackdrop)
+{
+    const Ref<Picture> backdrops[] = {Filled(Qt::white), Filled(Qt::black), Filled(QColor(30, 200, 90)),
+                                      Saved(Pattern(8, 4, false).mirrored(), "backdrop.png")};
+    const auto original = Saved(Pattern(8, 4, true), "original.png");
+    ASSERT_TRUE(original);
+    const QImage beforeMask = Over(backdrops[3], original);
+
+    auto copy = New<Picture>(original->Width(), original->Height(), 32);
+    copy->Mask(true)->Graphics()->DrawPicture(original->Mask(true), 0, 0);
+    copy->Graphics()->DrawPicture(original, 0, 0);
+
+    EXPECT_EQ(Over(backdrops[3], original), beforeMask) << "asking for the mask changed how the picture shows";
+    for (const auto& backdrop : backdrops) {
+        SCOPED_TRACE(qPrintable(QString::number(rb::ToQImage(*backdrop).pixel(0, 0), 16)));
+        EXPECT_EQ(Over(backdrop, copy), Over(backdrop, original));
+    }
+}
+
+TEST_F(PictureTest, PngShowsThroughItsAlpha)
+{
+    const auto original = Saved(Pattern(8, 4, true), "original.png");
+    ASSERT_TRUE(original);
+    const QImage shown = Over(Filled(Qt::black), original);
+    EXPECT_EQ(shown.pixel(0, 1), qRgb(0, 0, 0));
+    EXPECT_EQ(shown.pixel(7, 1), Pattern(8, 4, true).pixel(7, 1));
+    EXPECT_NE(shown.pixel(4, 1), qRgb(0, 0, 0));
+    EXPECT_NE(shown.pixel(4, 1), Pattern(8, 4, true).pixel(4, 1));
+}
+
+TEST_F(PictureTest, MaskIsBlackOpaqueWhiteClearGreyBetween)
+{
+    const struct {
+        QColor mask;
+        QRgb shows;
+    } rows[] = {
+        {Qt::black, qRgb(255, 0, 0)}, {Qt::white, qRgb(0, 0, 255)}, {QColor(128, 128, 128), qRgb(127, 0, 128)}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(qPrintable(row.mask.name()));
+        auto picture = New<Picture>(8, 4, 32);
+        picture->Graphics()->DrawPicture(Filled(Qt::red), 0, 0);
+        EXPECT_FALSE(picture->Mask(false));
+        picture->Mask(true)->Graphics()->DrawPicture(Filled(row.mask), 0, 0);
+        const QRgb shown = Over(Filled(Qt::blue), picture).pixel(3, 2);
+        EXPECT_NEAR(qRed(shown), qRed(row.shows), 1);
+        EXPECT_NEAR(qBlue(shown), qBlue(row.shows), 1);
+    }
+}
+
+TEST_F(PictureTest, NewPictureIsOpaqueWhite)
+{
+    EXPECT_EQ(Over(Filled(Qt::black), New<Picture>(8, 4, 32)).pixel(5, 3), qRgb(255, 255, 255));
+}
+
+TEST_F(PictureTest, PixelReadsTheDrawnColourAndBlackOutside)
+{
+    auto picture = New<Picture>(8, 4, 32);
+    auto graphics = picture->Graphics();
+    graphics->DrawPicture(Filled(QColor(254, 255, 255)), 2, 1);
+    graphics->DrawPicture(nullptr, 0, 0);
+    EXPECT_EQ(graphics->Pixel(2, 1), rb::RGB(254, 255, 255));
+    EXPECT_EQ(graphics->Pixel(1, 1), rb::RGB(255, 255, 255));
+    EXPECT_EQ(graphics->Pixel(8, 0), rb::RGB(0, 0, 0));
+    EXPECT_EQ(graphics->Pixel(-1, 0), rb::RGB(0, 0, 0));
+}
+
+TEST_F(PictureTest, ImpossibleSizeOrDepthThrows)
+{
+    EXPECT_THROW(New<Picture>(0, 4, 32), rb::UsageException);
+    EXPECT_THROW(New<Picture>(20000, 20000, 32), rb::UsageException);
+    EXPECT_THROW(New<Picture>(8, 4, 8), rb::UsageException);
+}
+
+TEST_F(PictureTest, BadFileGivesNil)
+{
+    const char* names[] = {"truncated.png", "huge.png", "text.mp3", "zero.wav", "missing.png"};
+    for (const char* name : names) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(rb::FolderItem(std::string(RB_TEST_DATA_DIR) + "/" + name).OpenAsPicture());
+    }
+}
+
+} // namespace
