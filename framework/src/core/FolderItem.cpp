@@ -2,6 +2,7 @@
 
 #include "rb/BinaryStream.h"
 #include "graphics/QtPicture.h"
+#include "sound/SoundPlayer.h"
 
 #include <algorithm>
 #include <cctype>
@@ -111,6 +112,11 @@ Ref<BinaryStream> FolderItem::CreateBinaryFile(const std::string& fileType) cons
 Ref<Picture> FolderItem::OpenAsPicture() const
 {
     return LoadPicture(path_);
+}
+
+Ref<Sound> FolderItem::OpenAsSound() const
+{
+    return LoadSound(path_);
 }
 
 } // namespace rb
