@@ -5,6 +5,8 @@
 
 namespace rb {
 
+class MenuBar;
+
 // The application object. A program derives its own and registers it with
 // RuntimeRegisterAppObject during start-up.
 class Application : public Object {
@@ -16,6 +18,13 @@ public:
     virtual void Event_Open() {}
 
     Ref<FolderItem> ExecutableFile() const;
+
+    // The application's menu bar (the bar of windows that have none of their own).
+    Ref<rb::MenuBar> MenuBar() const;
+    void MenuBar(Ref<rb::MenuBar> bar);
+
+private:
+    Ref<rb::MenuBar> menuBar_;
 };
 
 void RuntimeRegisterAppObject(Ref<Application> application);

@@ -1,5 +1,6 @@
 #include "rb/Application.h"
 
+#include "rb/MenuBar.h"
 #include "rb/Runtime.h"
 #include "rb/testing/TestBundle.h"
 
@@ -20,6 +21,16 @@ Application::~Application() = default;
 Ref<FolderItem> Application::ExecutableFile() const
 {
     return rb::ExecutableFile();
+}
+
+Ref<rb::MenuBar> Application::MenuBar() const
+{
+    return menuBar_;
+}
+
+void Application::MenuBar(Ref<rb::MenuBar> bar)
+{
+    menuBar_ = std::move(bar);
 }
 
 void RuntimeRegisterAppObject(Ref<Application> application)

@@ -2,6 +2,7 @@
 
 #include "rb/Application.h"
 #include "rb/EventDelivery.h"
+#include "rb/testing/TestBundle.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -82,3 +83,12 @@ void Quit(int exitCode)
 }
 
 } // namespace rb
+
+namespace rb::testing {
+
+void OpenApplication()
+{
+    rb::OpenApplication();
+}
+
+} // namespace rb::testing

@@ -9,4 +9,9 @@ namespace rb::testing {
 void OverrideExecutableFile(std::filesystem::path path);
 std::filesystem::path ExecutableFileOverride();
 
+// What RuntimeRun does before its event loop: the application's Open event,
+// then the Open events of the windows made so far. Tests then drive the
+// program with events of their own.
+void OpenApplication();
+
 } // namespace rb::testing

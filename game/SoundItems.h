@@ -1,0 +1,14 @@
+#pragma once
+
+#include "rb/Sound.h"
+
+// The game's sounds, one accessor each, named after the item. Each is tried
+// once; ReleaseSounds drops them at the program's end.
+rb::Ref<rb::Sound> Bell2();
+rb::Ref<rb::Sound> buzz();
+rb::Ref<rb::Sound> MorningRain();
+rb::Ref<rb::Sound> children();
+rb::Ref<rb::Sound> pop();
+
+// Releases the five sounds in the order Bell2, buzz, children, pop, MorningRain.
+void ReleaseSounds();

@@ -1,0 +1,86 @@
+#include "GameFixture.h"
+
+#include "Startup.h"
+
+#include "rb/Runtime.h"
+#include "rb/testing/TestBundle.h"
+
+#include <QApplication>
+
+#include <bit>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+void GameFixture::SetUpTestSuite()
+{
+    static int argc = 1;
+    static char name[] = "nubrello-test";
+    static char* argv[] = {name, nullptr};
+    rb::RuntimeInit(argc, argv);
+}
+
+void GameFixture::SetUp()
+{
+    static int bundles = 0;
+    bundle_ = fs::path(std::getenv("HOME")) / ("bundle" + std::to_string(++bundles));
+    fs::create_directories(bundle_ / "bin");
+    fs::copy(fs::path(RB_BUNDLE_DIR) / "Resources", Resources(), fs::copy_options::recursive);
+    fs::create_directory_symlink(fs::path(RB_BUNDLE_DIR) / "Plugins", bundle_ / "Plugins");
+    rb::testing::OverrideExecutableFile(bundle_ / "bin" / "Nubrello");
+    std::error_code ignored;
+    fs::remove(PreferencesFile(), ignored);
+}
+
+void GameFixture::TearDown()
+{
+    if (started_)
+        FinishGame();
+    rb::testing::OverrideExecutableFile({});
+}
+
+void GameFixture::StartGame()
+{
+    started_ = true;
+    rb::RunFrameworkInitialization(rb::RuntimeCreateDelegate(std::function<void()>(Startup), "(  )"));
+    rb::testing::OpenApplication();
+    ProcessEvents();
+}
+
+void GameFixture::FinishGame()
+{
+    started_ = false;
+    Finalise();
+    rb::RuntimeExit();
+    ProcessEvents();
+}
+
+void GameFixture::ProcessEvents()
+{
+    for (int round = 0; round < 3; ++round)
+        QApplication::processEvents();
+}
+
+void GameFixture::RemoveResource(const std::string& name) const
+{
+    fs::remove(Resources() / name);
+}
+
+fs::path GameFixture::PreferencesFile() const
+{
+    return fs::path(std::getenv("XDG_CONFIG_HOME")) / "NubrelloPrefs";
+}
+
+void GameFixture::WritePreferencesBytes(const std::string& bytes) const
+{
+    std::ofstream(PreferencesFile(), std::ios::binary) << bytes;
+}
+
+void GameFixture::WritePreferences(double ratio, bool preferred, bool quiet) const
+{
+    const auto raw = __builtin_bswap64(std::bit_cast<std::uint64_t>(ratio));
+    std::string bytes(reinterpret_cast<const char*>(&raw), sizeof raw);
+    bytes += static_cast<char>(preferred ? 1 : 0);
+    bytes += static_cast<char>(quiet ? 1 : 0);
+    WritePreferencesBytes(bytes);
+}
