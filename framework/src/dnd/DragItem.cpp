@@ -1,0 +1,44 @@
+#include "rb/DragItem.h"
+
+#include "dnd/PictureDrop.h"
+#include "graphics/QtPicture.h"
+#include "rb/Window.h"
+#include "rb/qt/QtAccess.h"
+
+#include <QDrag>
+#include <QMimeData>
+#include <QPixmap>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace rb {
+
+DragItem::DragItem(Ref<Window> window, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
+    : window_(std::move(window)), left_(left), top_(top), width_(width), height_(height)
+{
+}
+
+DragItem::DragItem(Ref<rb::Picture> dropped) : picture_(std::move(dropped)) {}
+
+void DragItem::Drag()
+{
+    QWidget* source = window_ ? WidgetOf(*window_) : nullptr;
+    if (source == nullptr)
+        return;
+    auto* data = new QMimeData;
+    data->setData(OwnDragMimeType, QByteArray::number(QCoreApplication::applicationPid()));
+    QDrag drag(source);
+    if (picture_) {
+        const QImage& image = ToQImage(*picture_);
+        data->setImageData(image);
+        drag.setPixmap(QPixmap::fromImage(image));
+        drag.setHotSpot(QPoint(std::clamp(window_->MouseX() - left_, 0, image.width() - 1),
+                               std::clamp(window_->MouseY() - top_, 0, image.height() - 1)));
+    }
+    drag.setMimeData(data);
+    qCDebug(rbDnd, "drag of %d x %d at (%d, %d)", width_, height_, left_, top_);
+    drag.exec(Qt::CopyAction);
+}
+
+} // namespace rb

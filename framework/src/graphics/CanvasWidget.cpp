@@ -1,0 +1,46 @@
+#include "graphics/CanvasWidget.h"
+
+#include "graphics/CanvasBacking.h"
+#include "graphics/QtPicture.h"
+#include "rb/Graphics.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace rb {
+
+CanvasWidget::CanvasWidget(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(&canvas) {}
+
+void CanvasWidget::paintEvent(QPaintEvent* event)
+{
+    if (canvas_ == nullptr)
+        return;
+    CanvasBacking& backing = canvas_->Backing();
+    FitBacking(backing, size());
+    const QRegion region = event->region();
+    // A paint that covers more than the at-once drawing answers a refresh,
+    // which repaints everything in it, at-once drawing included.
+    if (!(region - backing.drawnAtOnce).isEmpty())
+        Repaint(region);
+    backing.drawnAtOnce -= region;
+    QPainter painter(this);
+    painter.setClipRegion(region);
+    painter.drawImage(0, 0, backing.image);
+}
+
+void CanvasWidget::Repaint(const QRegion& region)
+{
+    CanvasBacking& backing = canvas_->Backing();
+    {
+        QPainter painter(&backing.image);
+        painter.setClipRegion(region);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(region.boundingRect(), Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        if (auto backdrop = canvas_->Backdrop())
+            painter.drawImage(0, 0, ToQImage(*backdrop));
+    }
+    canvas_->RaisePaint(CanvasGraphics(*canvas_, region, false));
+}
+
+} // namespace rb
