@@ -29,6 +29,9 @@ public:
     std::string DesignName() const override;
     void DescribeProperties(PropertyTable& table) override;
 
+    // Added to its window with AddControl.
+    bool Added() const noexcept { return added_; }
+
     // "Window1.Canvas1.Paint": where an event of this control is delivered.
     std::string EventPath(const std::string& event) const;
 
@@ -41,6 +44,7 @@ private:
     std::string name_;
     std::int32_t index_ = NoIndex;
     rb::Window* window_ = nullptr; // the window owns its controls, not the reverse
+    bool added_ = false;
 };
 
 } // namespace rb

@@ -110,7 +110,7 @@ protected:
     RectControl();
 
     // Makes the widget of this kind of control (through the framework's
-    // internal AttachWidget).
+    // internal ControlWidget::Attach).
     virtual void MakeWidget() = 0;
     // Shows the class's own properties on its widget; called when the widget
     // has been made and after each of those properties changes.
@@ -135,8 +135,10 @@ private:
     friend void InstallInstanceEventHandler(Ref<RectControl> control, const std::string& event,
                                             Ref<Delegate> handler);
     void PlaceWidget();
-    void MoveBy(std::int32_t dx, std::int32_t dy, std::int32_t dw, std::int32_t dh);
+    // Follows a change of the window's size by (dx, dy) as the locks say.
+    void FollowWindowResize(std::int32_t dx, std::int32_t dy);
     friend class rb::Window;
+    friend class ControlWidget;
 
     std::int32_t left_ = 0;
     std::int32_t top_ = 0;

@@ -104,6 +104,9 @@ public:
     void AddControl(const std::string& name, Ref<Control> control);
     const std::vector<Ref<Control>>& Controls() const noexcept { return controls_; }
 
+    // A drag item for that rectangle of the window.
+    Ref<DragItem> NewDragItem(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
+
     std::string DesignName() const override;
     void DescribeProperties(PropertyTable& table) override;
 

@@ -3,6 +3,7 @@
 #include "rb/Application.h"
 #include "rb/EventDelivery.h"
 #include "rb/testing/TestBundle.h"
+#include "window/WindowRegistry.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -62,6 +63,7 @@ int RuntimeRun()
 
 void RuntimeExit()
 {
+    windows::EndAll();
     State() = RuntimeState{};
     RuntimeRegisterAppObject(nullptr);
 }
@@ -76,10 +78,8 @@ void RuntimeWhenOpen(std::function<void()> work)
 
 void Quit(int exitCode)
 {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible() && !window->close())
-            return;
-    QCoreApplication::exit(exitCode);
+    if (windows::CloseAllForQuit())
+        QCoreApplication::exit(exitCode);
 }
 
 } // namespace rb

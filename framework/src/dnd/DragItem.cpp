@@ -5,6 +5,7 @@
 #include "rb/Window.h"
 #include "rb/qt/QtAccess.h"
 
+#include <QCoreApplication>
 #include <QDrag>
 #include <QMimeData>
 #include <QPixmap>

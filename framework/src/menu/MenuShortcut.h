@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QKeySequence>
+
+#include <string_view>
+
+namespace rb {
+
+// "Cmd+Q" as a key sequence: Cmd is the platform's command key (Ctrl here),
+// Option is Alt, Ctrl is the Meta key; empty for the empty text or one that
+// names no key.
+QKeySequence ShortcutFromText(std::string_view text);
+
+} // namespace rb

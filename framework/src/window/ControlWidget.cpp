@@ -1,0 +1,77 @@
+#include "window/ControlWidget.h"
+
+#include "rb/Window.h"
+#include "window/WindowContent.h"
+#include "window/WindowWidgets.h"
+
+#include <QMouseEvent>
+
+namespace rb {
+
+ControlWidget::ControlWidget(RectControl& control, QWidget* widget) : control_(control), widget_(widget)
+{
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
+}
+
+ControlWidget::~ControlWidget()
+{
+    // The window may be in the middle of delivering an event to it.
+    if (widget_) {
+        widget_->hide();
+        widget_->deleteLater();
+    }
+}
+
+void ControlWidget::Attach(RectControl& control, QWidget* widget)
+{
+    control.native_ = std::make_unique<ControlWidget>(control, widget);
+}
+
+QWidget* ControlWidget::ParentFor(const RectControl& control)
+{
+    return control.Window()->Native().content;
+}
+
+bool ControlWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != widget_)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+        return MouseEvent(event);
+    case QEvent::Enter:
+        control_.RaiseMouseEnter();
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool ControlWidget::MouseEvent(QEvent* event)
+{
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint at = mouse->position().toPoint();
+    if (auto window = control_.Window(); window && window->Native().content)
+        window->Native().mouse = widget_->mapTo(window->Native().content, at);
+    Ref<RectControl> keepAlive(&control_);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        claimed_ = control_.RaiseMouseDown(at.x(), at.y());
+        return claimed_;
+    case QEvent::MouseButtonRelease:
+        if (!std::exchange(claimed_, false))
+            return false;
+        control_.RaiseMouseUp(at.x(), at.y());
+        return true;
+    default:
+        control_.RaiseMouseMove(at.x(), at.y());
+        if (claimed_ && mouse->buttons() != Qt::NoButton)
+            control_.RaiseMouseDrag(at.x(), at.y());
+        return claimed_;
+    }
+}
+
+} // namespace rb

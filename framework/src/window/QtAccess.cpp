@@ -1,0 +1,40 @@
+#include "rb/qt/QtAccess.h"
+
+#include "rb/Window.h"
+#include "window/ControlWidget.h"
+#include "window/WindowContent.h"
+#include "window/WindowFrame.h"
+#include "window/WindowWidgets.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+namespace rb {
+
+QWidget* WidgetOf(const Window& window)
+{
+    return window.Native().content;
+}
+
+QWidget* FrameWidgetOf(const Window& window)
+{
+    return window.Native().frame;
+}
+
+QWidget* WidgetOf(const RectControl& control)
+{
+    return control.Native() ? control.Native()->Widget() : nullptr;
+}
+
+QMenuBar* MenuBarWidgetOf(const Window& window)
+{
+    return window.Native().menuBarWidget;
+}
+
+QAction* MenuActionOf(const Window& window, const char* itemName)
+{
+    QMenuBar* bar = MenuBarWidgetOf(window);
+    return bar ? bar->findChild<QAction*>(QString::fromUtf8(itemName)) : nullptr;
+}
+
+} // namespace rb

@@ -1,0 +1,63 @@
+#include "window/WindowContent.h"
+
+#include "graphics/QtPicture.h"
+#include "rb/Window.h"
+#include "window/WindowEvents.h"
+#include "window/WindowWidgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace rb {
+
+WindowContent::WindowContent(Window& window, QWidget* parent) : QWidget(parent), window_(window)
+{
+    setMouseTracking(true);
+}
+
+QSize WindowContent::sizeHint() const
+{
+    return {window_.Width(), window_.Height()};
+}
+
+void WindowContent::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const auto& native = window_.Native();
+    if (native.hasBackColor)
+        painter.fillRect(rect(), QColor::fromRgb(native.backColor));
+    if (native.backdrop)
+        painter.drawImage(0, 0, ToQImage(*native.backdrop));
+}
+
+void WindowContent::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    window_.Native().mouse = at;
+    window_.Native().mouseClaimed = WindowEvents::MouseDown(window_, at.x(), at.y());
+}
+
+void WindowContent::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    window_.Native().mouse = at;
+    if (std::exchange(window_.Native().mouseClaimed, false))
+        WindowEvents::MouseUp(window_, at.x(), at.y());
+}
+
+void WindowContent::mouseMoveEvent(QMouseEvent* event)
+{
+    window_.Native().mouse = event->position().toPoint();
+}
+
+void WindowContent::enterEvent(QEnterEvent*)
+{
+    WindowEvents::MouseEnter(window_);
+}
+
+void WindowContent::resizeEvent(QResizeEvent* event)
+{
+    WindowEvents::ContentResized(window_, event->size().width(), event->size().height());
+}
+
+} // namespace rb

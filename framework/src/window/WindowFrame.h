@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+namespace rb {
+
+class Window;
+
+// The widget that is the window: closes through CancelClose, answers Return,
+// Enter and Escape with the default and cancel buttons, tells of activation.
+class WindowFrame : public QWidget {
+public:
+    explicit WindowFrame(Window& window);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    Window& window_;
+};
+
+} // namespace rb

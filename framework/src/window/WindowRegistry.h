@@ -1,0 +1,25 @@
+#pragma once
+
+#include "rb/Window.h"
+
+#include <string>
+#include <vector>
+
+// The live windows, front-most first.
+namespace rb::windows {
+
+// Makes the window the live one of its class and the front-most.
+void Register(Window& window);
+// Ends the window's life as the live one; it is kept until the event loop's
+// next turn, so that it never goes inside one of its own events.
+void Unregister(Window& window);
+Ref<Window> Live(const std::string& fullClassName);
+void BringToFront(Window& window);
+std::vector<Ref<Window>> FrontToBack();
+// Asks every live window's CancelClose(True), front to back, closing each
+// that agrees; false at the first refusal.
+bool CloseAllForQuit();
+// Drops every window and deletes every widget; the runtime's last step.
+void EndAll();
+
+} // namespace rb::windows

@@ -1,0 +1,175 @@
+#include "window/WindowWidgets.h"
+
+#include "graphics/QtCursor.h"
+#include "menu/MenuBarWidget.h"
+#include "rb/Window.h"
+#include "window/WindowContent.h"
+#include "window/WindowFrame.h"
+
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace rb {
+namespace {
+
+// Over a parent's content while a sheet is up: takes the parent's clicks.
+class InputBlocker : public QWidget {
+public:
+    explicit InputBlocker(QWidget* parent) : QWidget(parent)
+    {
+        setGeometry(parent->rect());
+        setAttribute(Qt::WA_NoMousePropagation);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent*) override {}
+    void mouseReleaseEvent(QMouseEvent*) override {}
+    void mouseDoubleClickEvent(QMouseEvent*) override {}
+    void wheelEvent(QWheelEvent*) override {}
+};
+
+bool IsModal(std::int32_t frameCode)
+{
+    return frameCode == 1 || frameCode == 2 || frameCode == 4 || frameCode == 8;
+}
+
+} // namespace
+
+WindowWidgets::WindowWidgets(Window& window) : window_(window)
+{
+    frame = new WindowFrame(window);
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    content = new WindowContent(window, frame);
+    layout->addWidget(content);
+}
+
+WindowWidgets::~WindowWidgets()
+{
+    DeleteWidgets();
+}
+
+bool WindowWidgets::Embedded() const
+{
+    return frame && frame->parentWidget() != nullptr;
+}
+
+void WindowWidgets::ApplyFrame(std::int32_t frameCode)
+{
+    if (!frame)
+        return;
+    frame->setWindowTitle(QString::fromStdString(window_.Title()));
+    if (cursor)
+        content->setCursor(ToQCursor(*cursor));
+    ApplySize(window_.Width(), window_.Height());
+    if (Embedded())
+        return;
+    Qt::WindowFlags flags;
+    switch (frameCode) {
+    case 0: flags = Qt::Window; break;
+    case 4: flags = Qt::Dialog | Qt::FramelessWindowHint; break;
+    case 10: flags = Qt::Tool; break;
+    default: flags = Qt::Dialog; break;
+    }
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (closeButton)
+        flags |= Qt::WindowCloseButtonHint;
+    if (minimizeButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (maximizeButton)
+        flags |= Qt::WindowMaximizeButtonHint;
+    const bool wasVisible = frame->isVisible();
+    frame->setWindowFlags(flags);
+    frame->setWindowModality(IsModal(frameCode) ? Qt::ApplicationModal : Qt::NonModal);
+    if (wasVisible)
+        frame->show();
+}
+
+void WindowWidgets::ApplySize(std::int32_t width, std::int32_t height)
+{
+    if (!content)
+        return;
+    if (resizeable) {
+        content->setMinimumSize(minWidth, minHeight);
+        content->setMaximumSize(maxWidth, maxHeight);
+        frame->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        content->resize(width, height);
+    } else {
+        content->setFixedSize(width, height);
+        frame->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
+    frame->adjustSize();
+    if (blocker && blocker->parentWidget())
+        blocker->setGeometry(blocker->parentWidget()->rect());
+}
+
+void WindowWidgets::UpdateMenuBar(Window& window)
+{
+    const bool wanted = menuBar && menuBarVisible && !Embedded();
+    if (menuBarWidget && (!wanted || menuGeneration != MenuItem::Generation())) {
+        menuBarWidget->hide();
+        menuBarWidget->deleteLater(); // it may be delivering the choice that got us here
+        menuBarWidget = nullptr;
+    }
+    if (!wanted || menuBarWidget)
+        return;
+    menuBarWidget = BuildMenuBar(*menuBar, window, frame);
+    menuGeneration = MenuItem::Generation();
+    static_cast<QVBoxLayout*>(frame->layout())->setMenuBar(menuBarWidget);
+    frame->adjustSize();
+}
+
+void WindowWidgets::Embed(QWidget* parentContent, bool blocking)
+{
+    RemoveBlocker();
+    if (blocking) {
+        blocker = new InputBlocker(parentContent);
+        blocker->show();
+        blocker->raise();
+    }
+    frame->setParent(parentContent, Qt::Widget);
+    UpdateMenuBar(window_);
+    ApplySize(window_.Width(), window_.Height());
+    frame->move((parentContent->width() - frame->width()) / 2, 0);
+    frame->show();
+    frame->raise();
+    if (QWidget* first = frame->nextInFocusChain(); first && frame->isAncestorOf(first))
+        first->setFocus(Qt::OtherFocusReason);
+    else
+        frame->setFocus(Qt::OtherFocusReason);
+}
+
+void WindowWidgets::Detach(std::int32_t frameCode)
+{
+    RemoveBlocker();
+    if (Embedded()) {
+        frame->hide();
+        frame->setParent(nullptr);
+    }
+    ApplyFrame(frameCode);
+    UpdateMenuBar(window_);
+    if (!centred) {
+        centred = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect place = frame->frameGeometry();
+            place.moveCenter(screen->availableGeometry().center());
+            frame->move(place.topLeft());
+        }
+    }
+}
+
+void WindowWidgets::RemoveBlocker()
+{
+    delete blocker.data();
+}
+
+void WindowWidgets::DeleteWidgets()
+{
+    RemoveBlocker();
+    delete frame.data();
+}
+
+} // namespace rb

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "rb/MenuBar.h"
+#include "rb/MouseCursor.h"
+#include "rb/Picture.h"
+
+#include <QPoint>
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdint>
+
+class QMenuBar;
+
+namespace rb {
+
+class Window;
+class WindowContent;
+class WindowFrame;
+
+// The Qt side of a window: the frame (a top-level widget, or a sheet or panel
+// inside its parent's content), the content area of the window's size with
+// the controls, the menu bar above it and, while a sheet is up, the layer
+// that keeps the input from its parent.
+class WindowWidgets {
+public:
+    explicit WindowWidgets(Window& window);
+    ~WindowWidgets();
+    WindowWidgets(const WindowWidgets&) = delete;
+    WindowWidgets& operator=(const WindowWidgets&) = delete;
+
+    QPointer<WindowFrame> frame;
+    QPointer<WindowContent> content;
+    QPointer<QMenuBar> menuBarWidget;
+    QPointer<QWidget> blocker;
+    std::uint64_t menuGeneration = 0;
+
+    std::int32_t minWidth = 64, minHeight = 64, maxWidth = 32000, maxHeight = 32000;
+    bool closeButton = true, resizeable = false, minimizeButton = true, maximizeButton = false;
+    bool menuBarVisible = true;
+    bool hasBackColor = false;
+    std::uint32_t backColor = 0xFFFFFF;
+    Ref<Picture> backdrop;
+    Ref<MouseCursor> cursor;
+    Ref<MenuBar> menuBar;
+    QPoint mouse;
+    bool placed = false;      // a Show or ShowWithin has placed the window
+    bool centred = false;     // centred once on the screen as a window of its own
+    bool mouseClaimed = false;
+
+    bool Embedded() const;
+    // Shows the window's kind, size and menu bar on the frame.
+    void ApplyFrame(std::int32_t frameCode);
+    void ApplySize(std::int32_t width, std::int32_t height);
+    void UpdateMenuBar(Window& window);
+    void Embed(QWidget* parentContent, bool blocking);
+    void Detach(std::int32_t frameCode);
+    void RemoveBlocker();
+    void DeleteWidgets();
+
+private:
+    Window& window_;
+};
+
+} // namespace rb
