@@ -1,9 +1,28 @@
 #include "Startup.h"
 
+#include "App.h"
+#include "MenuBar1.h"
+#include "Module1.h"
+#include "PluginEntrypoints.h"
+#include "SoundItems.h"
+#include "Window1.h"
+
 #include "rb/EventDelivery.h"
 #include "rb/Runtime.h"
 
 namespace {
+
+void NewAppInstance()
+{
+    rb::Ref<App> app = rb::New<App>();
+    app->MenuBar(MenuBar1::Instance());
+    rb::RuntimeRegisterAppObject(app);
+}
+
+void MakeDefaultView()
+{
+    Window1::Instance();
+}
 
 int Main()
 {
@@ -15,12 +34,26 @@ int Main()
 
 } // namespace
 
-void Startup() {}
+void Startup()
+{
+    InitPluginEntrypoints();
+    NewAppInstance();
+    MakeDefaultView();
+}
+
+void Finalise()
+{
+    ReleaseSounds();
+    MenuBar1::Exit();
+    Module1::d = nullptr;
+    Module1::s = nullptr;
+}
 
 int RunNubrello(int& argc, char** argv)
 {
     rb::RuntimeInit(argc, argv);
     const int exitCode = rb::DeliverEvent("Main", Main);
+    Finalise();
     rb::RuntimeExit();
     return exitCode;
 }

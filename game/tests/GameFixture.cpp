@@ -17,6 +17,10 @@ void GameFixture::SetUpTestSuite()
     static int argc = 1;
     static char name[] = "nubrello-test";
     static char* argv[] = {name, nullptr};
+    // The tests' own Qt application, made once and never destroyed: every
+    // game's end (RuntimeExit) then leaves it for the next test.
+    if (QApplication::instance() == nullptr)
+        new QApplication(argc, argv);
     rb::RuntimeInit(argc, argv);
 }
 

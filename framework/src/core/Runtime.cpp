@@ -3,6 +3,7 @@
 #include "rb/Application.h"
 #include "rb/EventDelivery.h"
 #include "rb/testing/TestBundle.h"
+#include "plugin/PluginLoader.h"
 #include "window/WindowRegistry.h"
 
 #include <QApplication>
@@ -50,6 +51,7 @@ void RuntimeInit(int& argc, char** argv)
 
 void RunFrameworkInitialization(const Ref<Delegate>& startup)
 {
+    InitializePlugins();
     DeliverEvent("start-up", [&] { startup->Function<void>()(); });
 }
 

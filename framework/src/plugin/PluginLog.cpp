@@ -1,0 +1,3 @@
+#include "plugin/PluginLog.h"
+
+Q_LOGGING_CATEGORY(lcPlugin, "rb.plugin")
