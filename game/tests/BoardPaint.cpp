@@ -28,6 +28,16 @@ rb::Ref<rb::Picture> PaintBoard()
     return board;
 }
 
+PixelBox ShadowDifferences()
+{
+    const auto window = Window1::Instance();
+    const auto plain = PaintBoard();
+    window->inbasket = true;
+    const auto shaded = PaintBoard();
+    window->inbasket = false;
+    return Differences(shaded, plain, {0, 0, plain->Width(), plain->Height()});
+}
+
 PixelBox Differences(const rb::Ref<rb::Picture>& a, const rb::Ref<rb::Picture>& b, const PixelBox& band)
 {
     PixelBox found;

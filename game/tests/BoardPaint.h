@@ -20,6 +20,10 @@ struct PixelBox {
 // main window's present state.
 rb::Ref<rb::Picture> PaintBoard();
 
+// The box of what the shadow changes on the board: painted with the served
+// item standing in the basket, against without.
+PixelBox ShadowDifferences();
+
 // The box of the pixels of `band` that differ between the two pictures.
 PixelBox Differences(const rb::Ref<rb::Picture>& a, const rb::Ref<rb::Picture>& b, const PixelBox& band);
 

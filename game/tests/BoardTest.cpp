@@ -81,12 +81,7 @@ TEST_F(Board, TheBasketHidesTheItemStandingInIt)
 TEST_F(Board, TheShadowLiesOverTheBasketFrom560)
 {
     StartGame();
-    const auto window = Window1::Instance();
-    const auto plain = PaintBoard();
-    window->inbasket = true;
-    const auto shaded = PaintBoard();
-    window->inbasket = false;
-    const PixelBox shade = Differences(shaded, plain, Whole);
+    const PixelBox shade = ShadowDifferences();
     ASSERT_FALSE(shade.Empty());
     EXPECT_GE(shade.top, 560);
     EXPECT_GE(shade.left, 380);
