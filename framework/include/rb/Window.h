@@ -42,7 +42,7 @@ public:
     // has opened) the controls' Open events in the order they were added and
     // the window's Open event. A window whose Visible property is True is
     // shown as a window of its own at the end of the current event, unless a
-    // Show or ShowWithin has placed it by then.
+    // Show, ShowWithin or Hide has placed it by then.
     void Constructor();
 
     void Show();

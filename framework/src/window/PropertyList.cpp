@@ -3,6 +3,7 @@
 #include "rb/Designable.h"
 #include "rb/PropertyTable.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -35,17 +36,23 @@ public:
     }
 
 private:
+    // A name is a run of letters, digits and underscores; the byte after it
+    // must be the space.
     void ReadName()
     {
-        const auto space = list_.find(' ', position_);
-        if (space == std::string_view::npos) {
-            name_ = list_.substr(position_);
-            Fail("the property '" + name_ + "' has no space after its name");
-        }
-        name_ = list_.substr(position_, space - position_);
+        const auto end = std::find_if_not(list_.begin() + position_, list_.end(), IsNameCharacter);
+        name_ = std::string(list_.begin() + position_, end);
         if (name_.empty())
-            Fail("an entry has an empty name");
-        position_ = space + 1;
+            Fail("an entry has no name");
+        position_ += name_.size();
+        if (position_ == list_.size() || list_[position_] != ' ')
+            Fail("the property '" + name_ + "' has no space after its name");
+        ++position_;
+    }
+
+    static bool IsNameCharacter(char c)
+    {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
     }
 
     Value ReadValue(Type type)

@@ -97,6 +97,7 @@ void Window::ShowWithin(Ref<Window> parent, std::int32_t)
 
 void Window::Hide()
 {
+    native_->placed = true; // a window hidden before it appears stays hidden
     native_->RemoveBlocker();
     if (native_->frame)
         native_->frame->hide();

@@ -4,6 +4,7 @@
 #include "window/WindowEvents.h"
 #include "window/WindowRegistry.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 
@@ -37,6 +38,26 @@ void WindowFrame::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !WindowEvents::Ended(window_)) {
         windows::BringToFront(window_);
         WindowEvents::Activate(window_);
+    }
+}
+
+bool WindowFrame::focusNextPrevChild(bool next)
+{
+    if (isWindow())
+        return QWidget::focusNextPrevChild(next);
+    // Within its parent the focus chain runs on into the parent's controls,
+    // which a sheet keeps from the player.
+    QWidget* start = QApplication::focusWidget();
+    if (start == nullptr || !isAncestorOf(start))
+        start = this;
+    for (QWidget* w = start;;) {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == start)
+            return true;
+        if (isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
     }
 }
 

@@ -7,7 +7,8 @@ namespace rb {
 class Window;
 
 // The widget that is the window: closes through CancelClose, answers Return,
-// Enter and Escape with the default and cancel buttons, tells of activation.
+// Enter and Escape with the default and cancel buttons, tells of activation,
+// and keeps Tab within a sheet or panel.
 class WindowFrame : public QWidget {
 public:
     explicit WindowFrame(Window& window);
@@ -16,6 +17,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     Window& window_;

@@ -37,6 +37,23 @@ bool IsModal(std::int32_t frameCode)
 
 } // namespace
 
+Qt::WindowFlags WindowWidgets::WindowFlags(std::int32_t frameCode) const
+{
+    // A plain box has no title bar, and so none of its buttons: Qt would
+    // drop the frameless hint beside a title hint.
+    if (frameCode == 4)
+        return Qt::Dialog | Qt::FramelessWindowHint;
+    Qt::WindowFlags flags = frameCode == 0 ? Qt::Window : frameCode == 10 ? Qt::Tool : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (closeButton)
+        flags |= Qt::WindowCloseButtonHint;
+    if (minimizeButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (maximizeButton)
+        flags |= Qt::WindowMaximizeButtonHint;
+    return flags;
+}
+
 WindowWidgets::WindowWidgets(Window& window) : window_(window)
 {
     frame = new WindowFrame(window);
@@ -67,22 +84,8 @@ void WindowWidgets::ApplyFrame(std::int32_t frameCode)
     ApplySize(window_.Width(), window_.Height());
     if (Embedded())
         return;
-    Qt::WindowFlags flags;
-    switch (frameCode) {
-    case 0: flags = Qt::Window; break;
-    case 4: flags = Qt::Dialog | Qt::FramelessWindowHint; break;
-    case 10: flags = Qt::Tool; break;
-    default: flags = Qt::Dialog; break;
-    }
-    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (closeButton)
-        flags |= Qt::WindowCloseButtonHint;
-    if (minimizeButton)
-        flags |= Qt::WindowMinimizeButtonHint;
-    if (maximizeButton)
-        flags |= Qt::WindowMaximizeButtonHint;
     const bool wasVisible = frame->isVisible();
-    frame->setWindowFlags(flags);
+    frame->setWindowFlags(WindowFlags(frameCode));
     frame->setWindowModality(IsModal(frameCode) ? Qt::ApplicationModal : Qt::NonModal);
     if (wasVisible)
         frame->show();

@@ -44,7 +44,7 @@ public:
     Ref<MouseCursor> cursor;
     Ref<MenuBar> menuBar;
     QPoint mouse;
-    bool placed = false;      // a Show or ShowWithin has placed the window
+    bool placed = false;      // a Show, ShowWithin or Hide has placed the window
     bool centred = false;     // centred once on the screen as a window of its own
     bool mouseClaimed = false;
 
@@ -59,6 +59,8 @@ public:
     void DeleteWidgets();
 
 private:
+    Qt::WindowFlags WindowFlags(std::int32_t frameCode) const;
+
     Window& window_;
 };
 
