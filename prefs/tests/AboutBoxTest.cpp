@@ -1,0 +1,100 @@
+#include "GameFixture.h"
+#include "PlayerInput.h"
+
+#include "Window1.h"
+
+#include "rb/ShowURL.h"
+#include "rb/StaticText.h"
+#include "rb/System.h"
+#include "rb/qt/QtAccess.h"
+
+#include <QWidget>
+
+#include <vector>
+
+namespace {
+
+using namespace PlayerInput;
+
+// The about box over a started game whose preferences were saved; the mail
+// links it hands to the system are kept instead of opened.
+class AboutBox : public GameFixture {
+protected:
+    void SetUp() override
+    {
+        GameFixture::SetUp();
+        rb::SetShowURLObserver([this](const std::string& url) { urls_.push_back(url); });
+        WritePreferences(0.0, true, false);
+        StartGame();
+    }
+
+    void TearDown() override
+    {
+        GameFixture::TearDown();
+        rb::SetShowURLObserver({});
+    }
+
+    static rb::Ref<rb::Window> Box() { return rb::GetImplicitWindow("aboutbox.aboutbox"); }
+
+    static rb::Ref<rb::Window> ShowBox()
+    {
+        ChooseMenuItem(Window1::Instance(), "EditAboutNubrello");
+        ProcessEvents();
+        return Box();
+    }
+
+    static std::string TextOf(const char* label)
+    {
+        return rb::RuntimeWindowControlByName(Box(), label).Cast<rb::StaticText>()->Text();
+    }
+
+    std::vector<std::string> urls_;
+};
+
+TEST_F(AboutBox, ShowsTheVersionOnTwoLinesAndTheContactAddress)
+{
+    ASSERT_FALSE(ShowBox().IsNil());
+    EXPECT_EQ(TextOf("StaticText1"), "Nubrello v.1.0.1\r2026 Nubrello Project");
+    EXPECT_EQ(TextOf("StaticText2"), "nubrello@example.org");
+}
+
+TEST_F(AboutBox, APressOnTheAddressOpensTheMailLinkOnceAtItsReleaseWhereverItIs)
+{
+    const auto box = ShowBox();
+    ASSERT_FALSE(box.IsNil());
+    QWidget* address = ControlWidget(box, "StaticText2");
+    Press(address, QPoint(5, 5));
+    EXPECT_TRUE(urls_.empty());
+    Release(address, QPoint(-80, 300));
+    ProcessEvents();
+    EXPECT_EQ(urls_, std::vector<std::string>{"mailto:nubrello@example.org"});
+    EXPECT_EQ(Box(), box);
+    EXPECT_TRUE(box->Visible());
+}
+
+TEST_F(AboutBox, AClickAwayFromTheControlsClosesTheBoxAndTheMenuOpensANewOne)
+{
+    const auto first = ShowBox();
+    ASSERT_FALSE(first.IsNil());
+    Click(rb::WidgetOf(*first), QPoint(5, 5));
+    ProcessEvents();
+    EXPECT_TRUE(Box().IsNil());
+    EXPECT_FALSE(first->Visible());
+    EXPECT_TRUE(urls_.empty());
+
+    const auto second = ShowBox();
+    ASSERT_FALSE(second.IsNil());
+    EXPECT_NE(second, first);
+    EXPECT_TRUE(second->Visible());
+}
+
+TEST_F(AboutBox, ThePointerOverTheAddressIsTheFingerPointer)
+{
+    const auto box = ShowBox();
+    ASSERT_FALSE(box.IsNil());
+    Enter(ControlWidget(box, "StaticText2"));
+    const auto address = rb::RuntimeWindowControlByName(box, "StaticText2").Cast<rb::StaticText>();
+    EXPECT_EQ(address->MouseCursor(), rb::System::Cursors().FingerPointer);
+}
+
+} // namespace
