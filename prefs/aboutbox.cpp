@@ -91,9 +91,11 @@ std::string Label(rb::PropertyList list, std::string_view text, bool multiline, 
         .Bytes();
 }
 
+// As wide as the address below it, so that the line with the year and the
+// maker's name stays one line at the system font.
 std::string StaticText1Properties()
 {
-    return Label(Placed(103, 29, 129, 34, 1), "Nubrello v.1.0.1\r2026 Nubrello Project", true, 1);
+    return Label(Placed(100, 29, 148, 34, 1), "Nubrello v.1.0.1\r2026 Nubrello Project", true, 1);
 }
 
 std::string StaticText2Properties()

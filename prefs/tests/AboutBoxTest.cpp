@@ -8,6 +8,7 @@
 #include "rb/System.h"
 #include "rb/qt/QtAccess.h"
 
+#include <QLabel>
 #include <QWidget>
 
 #include <vector>
@@ -56,6 +57,28 @@ TEST_F(AboutBox, ShowsTheVersionOnTwoLinesAndTheContactAddress)
     ASSERT_FALSE(ShowBox().IsNil());
     EXPECT_EQ(TextOf("StaticText1"), "Nubrello v.1.0.1\r2026 Nubrello Project");
     EXPECT_EQ(TextOf("StaticText2"), "nubrello@example.org");
+}
+
+// The player sees every line whole: none is wrapped past the label's height
+// or clipped at its side.
+bool ShowsWholly(QWidget* widget)
+{
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    if (label == nullptr)
+        return false;
+    if (label->wordWrap())
+        return label->heightForWidth(label->width()) <= label->height();
+    return label->sizeHint().width() <= label->width();
+}
+
+TEST_F(AboutBox, ShowsItsTextsWhole)
+{
+    const auto box = ShowBox();
+    ASSERT_FALSE(box.IsNil());
+    for (const char* label : {"StaticText1", "StaticText2"}) {
+        SCOPED_TRACE(label);
+        EXPECT_TRUE(ShowsWholly(ControlWidget(box, label)));
+    }
 }
 
 TEST_F(AboutBox, APressOnTheAddressOpensTheMailLinkOnceAtItsReleaseWhereverItIs)
