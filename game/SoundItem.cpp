@@ -17,3 +17,9 @@ void SoundItem::Release()
 {
     permaSound_ = nullptr;
 }
+
+void SoundItem::Init()
+{
+    permaSound_ = nullptr;
+    loaded_ = false;
+}

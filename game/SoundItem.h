@@ -10,6 +10,8 @@ public:
 
     rb::Ref<rb::Sound> Get();
     void Release();
+    // Untried again, as when the program starts.
+    void Init();
 
 private:
     const char* fileName_;

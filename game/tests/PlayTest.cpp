@@ -1,0 +1,441 @@
+#include "GameFixture.h"
+#include "PlayDriver.h"
+
+#include "Class1.h"
+#include "Module1.h"
+#include "PictureItems.h"
+#include "SoundItems.h"
+#include "Window1.h"
+#include "firstwindow.h"
+
+#include "rb/Graphics.h"
+#include "rb/RectControl.h"
+#include "rb/Window.h"
+
+#include <array>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Sounds = std::vector<std::string>;
+
+const QPoint InBasket{500, 640};
+const std::string Refused = "Please choose a number between 1 and 42.";
+
+class Play : public GameFixture {
+protected:
+    void SetUp() override
+    {
+        GameFixture::SetUp();
+        WritePreferences(0.0, true, false); // no editor in the way; music and applause on
+    }
+
+    void TearDown() override
+    {
+        play::CloseMessages();
+        GameFixture::TearDown();
+    }
+
+    void StartGame()
+    {
+        InitSounds(); // an earlier game of this program released them
+        GameFixture::StartGame();
+    }
+
+    static rb::Ref<Window1> Main() { return Window1::Instance(); }
+
+    static rb::Ref<firstwindow> Sheet()
+    {
+        return rb::GetImplicitWindow("firstwindow.firstwindow").Cast<firstwindow>();
+    }
+
+    static bool EndWindowIsUp() { return !rb::GetImplicitWindow("endwindow.endwindow").IsNil(); }
+
+    static rb::Ref<Class1> Box(std::int32_t index)
+    {
+        return rb::RuntimeWindowControlByNameIndex(Main(), "wbox", index).Cast<Class1>();
+    }
+
+    // The box of the group, or the next one along for a wrong answer.
+    static std::int32_t BoxFor(const std::string& key, bool right)
+    {
+        for (std::int32_t index = 0; index < 3; ++index)
+            if (Box(index)->name == key.substr(0, 1))
+                return right ? index : (index + 1) % 3;
+        return -1;
+    }
+
+    static void PressOk()
+    {
+        play::Click(*rb::RuntimeWindowControlByName(Sheet(), "PushButton1").Cast<rb::RectControl>());
+        ProcessEvents();
+    }
+
+    // Types the number into the welcome sheet and presses OK.
+    static void Answer(const std::string& count)
+    {
+        play::Type(*Sheet()->TextArea1(), count);
+        PressOk();
+    }
+
+    static void ClickBoard(QPoint at)
+    {
+        play::Click(*Main(), at);
+        ProcessEvents();
+    }
+
+    static void ClearServedItem()
+    {
+        Main()->pix = nullptr;
+        Main()->waiting = false;
+        Main()->inbasket = false;
+    }
+};
+
+TEST_F(Play, AWholeGameOfFiveItemsJudgesEveryDropAndEndsAfterTheLast)
+{
+    play::FixedRandom random({1, 4, 9, 12}); // fruit, vegetables, breads; samples f4, v9, b12
+    play::SoundLog sounds;
+    StartGame();
+    const std::set<std::string> samples{"f4", "v9", "b12"};
+    ASSERT_EQ(Box(0)->name + Box(1)->name + Box(2)->name, "fvb");
+    Answer("5");
+    ASSERT_EQ(Main()->howmany, 5);
+    ASSERT_TRUE(Sheet().IsNil());
+
+    const bool rightAnswers[] = {true, false, true, true, false};
+    std::set<std::string> served;
+    int score = 0;
+    for (const bool right : rightAnswers) {
+        ClickBoard(InBasket);
+        ASSERT_FALSE(Main()->pix.IsNil());
+        const std::string key = Main()->pix->name;
+        SCOPED_TRACE(key + (right ? " right" : " wrong"));
+        EXPECT_EQ(samples.count(key), 0u);
+        EXPECT_TRUE(served.insert(key).second);
+        EXPECT_EQ(Module1::s->IndexOf(key), -1);
+        EXPECT_TRUE(Main()->waiting);
+        EXPECT_TRUE(Main()->inbasket);
+        EXPECT_EQ(sounds.Take(), Sounds{"pop.wav@100"});
+
+        const auto box = Box(BoxFor(key, right));
+        const auto shownBefore = box->tempic;
+        const auto item = Main()->pix->p;
+        play::DropPicture(*box); // a red picture: the served item is judged, not what was dropped
+        ProcessEvents();
+
+        EXPECT_TRUE(Main()->pix.IsNil());
+        EXPECT_FALSE(Main()->waiting);
+        EXPECT_FALSE(Main()->inbasket);
+        score += right ? 1 : 0;
+        EXPECT_EQ(box->tempic, right ? item : shownBefore);
+        EXPECT_EQ(Main()->StaticText1()->Text(), std::to_string(score));
+        Sounds heard{right ? "Bell2.wav@100" : "buzz.wav@100"};
+        if (served.size() == 5)
+            heard.insert(heard.end(), {"MorningRain.mp3@50", "children.wav@100"}); // threshold 0: applause
+        EXPECT_EQ(sounds.Take(), heard);
+        EXPECT_EQ(EndWindowIsUp(), served.size() == 5);
+    }
+    EXPECT_EQ(Module1::s->Ubound(), 41 - 5);
+
+    ClickBoard(InBasket);
+    EXPECT_TRUE(Main()->pix.IsNil());
+    EXPECT_EQ(Main()->c, 5);
+    EXPECT_TRUE(sounds.Take().empty());
+}
+
+TEST_F(Play, OnlyAReleaseStrictlyInsideTheBasketAreaServes)
+{
+    struct Release {
+        QPoint at;
+        bool serves;
+    };
+    const Release releases[] = {
+        {{440, 640}, false}, {{441, 640}, true}, {{564, 640}, true}, {{565, 640}, false},
+        {{500, 580}, false}, {{500, 581}, true}, {{500, 704}, true}, {{500, 705}, false},
+    };
+    StartGame();
+    Answer("42");
+    for (const auto& release : releases) {
+        SCOPED_TRACE(std::to_string(release.at.x()) + ", " + std::to_string(release.at.y()));
+        ClearServedItem();
+        const std::int32_t served = Main()->c;
+        ClickBoard(release.at);
+        EXPECT_EQ(Main()->pix.IsNil(), !release.serves);
+        EXPECT_EQ(Main()->c, served + (release.serves ? 1 : 0));
+    }
+}
+
+TEST_F(Play, TheBasketServesNothingWhileAnItemWaitsOrNoneIsLeftToServe)
+{
+    enum class Situation { ItemWaiting, AllServed, NotAnswered };
+    const std::pair<const char*, Situation> situations[] = {
+        {"an item waits", Situation::ItemWaiting},
+        {"c equals howmany", Situation::AllServed},
+        {"howmany is 0", Situation::NotAnswered},
+    };
+    for (const auto& [what, situation] : situations) {
+        SCOPED_TRACE(what);
+        StartGame();
+        if (situation == Situation::NotAnswered) {
+            Sheet()->Close(); // out of the way, unanswered
+            ProcessEvents();
+        } else {
+            Answer(situation == Situation::AllServed ? "1" : "3");
+            ClickBoard(InBasket);
+            if (situation == Situation::AllServed)
+                ClearServedItem();
+        }
+        const auto item = Main()->pix;
+        const std::int32_t served = Main()->c;
+        const std::int32_t deck = Module1::s->Ubound();
+        play::SoundLog sounds;
+
+        ClickBoard(InBasket);
+
+        EXPECT_EQ(Main()->pix, item);
+        EXPECT_EQ(Main()->c, served);
+        EXPECT_EQ(Module1::s->Ubound(), deck);
+        EXPECT_TRUE(sounds.Take().empty());
+        FinishGame();
+    }
+}
+
+TEST_F(Play, AnItemIsHitStrictlyInsideItsRectangleOnABoardPixelThatIsNotWhite)
+{
+    struct Point {
+        QPoint at;
+        QColor board;
+        bool hits;
+    };
+    const QColor dark(10, 10, 10);
+    const Point points[] = {
+        {{400, 600}, dark, false},
+        {{600, 600}, dark, false},
+        {{450, 500}, dark, false},
+        {{401, 501}, dark, true},
+        {{599, 709}, dark, true},
+        {{500, 600}, QColor(255, 255, 255), false},
+        {{500, 600}, QColor(254, 255, 255), true},
+    };
+    StartGame();
+    auto item = rb::New<food>();
+    item->left = 400;
+    item->top = 500;
+    item->width = 200;
+    item->height = 210;
+    for (const auto& point : points) {
+        SCOPED_TRACE(std::to_string(point.at.x()) + ", " + std::to_string(point.at.y()) + " on " +
+                     point.board.name().toStdString());
+        Main()->Canvas1()->Graphics()->DrawPicture(play::SolidPicture(1, 1, point.board), point.at.x(),
+                                                   point.at.y());
+        EXPECT_EQ(item->within(point.at.x(), point.at.y()), point.hits);
+    }
+}
+
+// The box of the picture's pixels that are not white, as left, top, right, bottom (exclusive).
+std::array<std::int32_t, 4> PaintedArea(const rb::Ref<rb::Picture>& picture)
+{
+    std::array<std::int32_t, 4> area{picture->Width(), picture->Height(), 0, 0};
+    const auto g = picture->Graphics();
+    for (std::int32_t y = 0; y < picture->Height(); ++y)
+        for (std::int32_t x = 0; x < picture->Width(); ++x)
+            if (!(g->Pixel(x, y) == rb::RGB(255, 255, 255)))
+                area = {std::min(area[0], x), std::min(area[1], y), std::max(area[2], x + 1),
+                        std::max(area[3], y + 1)};
+    return area;
+}
+
+TEST_F(Play, ABoxCentresItsPictureAndLowersOneNotAsHighAsItself)
+{
+    struct Shown {
+        std::int32_t width;
+        std::int32_t height;
+        std::array<std::int32_t, 4> area;
+    };
+    const Shown cases[] = {
+        {200, 239, {50, 0, 250, 239}},
+        {200, 201, {50, 34, 250, 235}},
+        {0, 0, {300, 239, 0, 0}}, // before the first deal: nothing drawn
+    };
+    StartGame();
+    const auto box = Box(1);
+    for (const auto& shown : cases) {
+        SCOPED_TRACE(std::to_string(shown.width) + " x " + std::to_string(shown.height));
+        box->tempic = shown.width == 0 ? nullptr : play::SolidPicture(shown.width, shown.height, Qt::blue);
+        auto painted = rb::New<rb::Picture>(300, 239, 32);
+        box->Event_Paint(painted->Graphics());
+        EXPECT_EQ(PaintedArea(painted), shown.area);
+    }
+    EXPECT_NO_THROW(box->Event_Paint(nullptr));
+}
+
+TEST_F(Play, TheDealGivesEachBoxItsGroupAndSampleAndTakesTheSamplesOutOfTheDeck)
+{
+    struct Deal {
+        std::vector<std::int32_t> draws; // group order, then the three numbers
+        std::array<const char*, 3> keys;
+    };
+    const Deal deals[] = {
+        {{1, 2, 3, 4}, {"f2", "v3", "b4"}},
+        {{2, 7, 7, 7}, {"b7", "f7", "v7"}},
+        {{3, 1, 15, 9}, {"v1", "b15", "f9"}},
+        {{6, 15, 1, 8}, {"b15", "v1", "f8"}},
+    };
+    StartGame();
+    for (const auto& deal : deals) {
+        SCOPED_TRACE(std::string(deal.keys[0]) + " " + deal.keys[1] + " " + deal.keys[2]);
+        Module1::dodict();
+        play::FixedRandom random(deal.draws);
+        Main()->setitup();
+
+        std::vector<std::string> rest;
+        for (const char* group : {"f", "v", "b"})
+            for (int number = 1; number <= 15; ++number)
+                rest.push_back(group + std::to_string(number));
+        for (std::int32_t index = 0; index < 3; ++index) {
+            const std::string key = deal.keys[static_cast<std::size_t>(index)];
+            EXPECT_EQ(Box(index)->name, key.substr(0, 1));
+            EXPECT_EQ(Box(index)->tempic, Module1::d->Value(key).ObjectValue<rb::Picture>());
+            std::erase(rest, key);
+        }
+        std::vector<std::string> deck;
+        for (std::int32_t index = 0; index <= Module1::s->Ubound(); ++index)
+            deck.push_back(Module1::s->Element(index));
+        EXPECT_EQ(deck, rest);
+    }
+    // The last deal's samples are the catalogue's artichoke, pancakes and lime.
+    Module1::dodict();
+    play::FixedRandom random({3, 1, 15, 9});
+    Main()->setitup();
+    EXPECT_EQ(Box(0)->tempic, artichoke());
+    EXPECT_EQ(Box(1)->tempic, pancakes());
+    EXPECT_EQ(Box(2)->tempic, lime());
+}
+
+TEST_F(Play, TheNumberBoxTakesDigitsBackspaceReturnAndEnterOnly)
+{
+    struct Typed {
+        const char* what;
+        int key;
+        QString text;
+        std::string boxAfter; // with "4" typed first; empty when OK took the number
+        bool sheetCloses;
+    };
+    const Typed keys[] = {
+        {"digit", Qt::Key_7, "7", "47", false},
+        {"zero", Qt::Key_0, "0", "40", false},
+        {"backspace", Qt::Key_Backspace, "\b", "", false},
+        {"Return", Qt::Key_Return, "\r", "", true},
+        {"Enter", Qt::Key_Enter, "\x03", "", true},
+        {"letter", Qt::Key_A, "a", "4", false},
+        {"minus", Qt::Key_Minus, "-", "4", false},
+        {"point", Qt::Key_Period, ".", "4", false},
+        {"space", Qt::Key_Space, " ", "4", false},
+        {"Tab", Qt::Key_Tab, "\t", "4", false},
+        {"left arrow", Qt::Key_Left, {}, "4", false},
+        {"forward delete", Qt::Key_Delete, {}, "4", false},
+        {"Escape", Qt::Key_Escape, "\x1b", "4", false},
+    };
+    StartGame();
+    for (const auto& typed : keys) {
+        SCOPED_TRACE(typed.what);
+        if (Sheet().IsNil())
+            firstwindow::Instance()->ShowWithin(Main(), -1);
+        const auto sheet = Sheet();
+        const auto box = sheet->TextArea1();
+        play::Type(*box, "4");
+        if (typed.key == Qt::Key_Delete)
+            play::Key(*box, Qt::Key_Home); // forward delete would have the digit to take
+        play::Key(*box, typed.key, typed.text);
+        ProcessEvents();
+        EXPECT_EQ(Sheet().IsNil(), typed.sheetCloses);
+        if (typed.sheetCloses) {
+            EXPECT_EQ(Main()->howmany, 4);
+            continue;
+        }
+        EXPECT_EQ(box->Text(), typed.boxAfter);
+        box->Text("");
+    }
+}
+
+TEST_F(Play, ATypedThirdDigitDoesNotEnterTheBox)
+{
+    StartGame();
+    play::Type(*Sheet()->TextArea1(), "123");
+    EXPECT_EQ(Sheet()->TextArea1()->Text(), "12");
+}
+
+TEST_F(Play, OkTakesANumberFrom1To42AndOtherwiseSaysSoAndKeepsTheText)
+{
+    struct Answered {
+        const char* text;
+        std::int32_t howmany; // 0: refused
+    };
+    const Answered answers[] = {{"1", 1}, {"42", 42}, {"07", 7}, {"0", 0},
+                                {"00", 0}, {"43", 0}, {"99", 0}, {"", 0}};
+    StartGame();
+    for (const auto& answer : answers) {
+        SCOPED_TRACE(std::string("\"") + answer.text + "\"");
+        Main()->howmany = 0;
+        if (Sheet().IsNil())
+            firstwindow::Instance()->ShowWithin(Main(), -1);
+        Sheet()->TextArea1()->Text(answer.text);
+        PressOk();
+        EXPECT_EQ(Main()->howmany, answer.howmany);
+        if (answer.howmany != 0) {
+            EXPECT_TRUE(Sheet().IsNil());
+            EXPECT_TRUE(play::OpenMessages().empty());
+            continue;
+        }
+        ASSERT_FALSE(Sheet().IsNil());
+        EXPECT_EQ(Sheet()->TextArea1()->Text(), answer.text);
+        EXPECT_EQ(play::OpenMessages(), std::vector<std::string>{Refused});
+        play::CloseMessages();
+    }
+}
+
+TEST_F(Play, ADropJudgesNothingWithoutAPictureOrAServedItemButStillEndsAFinishedGame)
+{
+    struct Dropped {
+        const char* what;
+        bool served;
+        bool picture;
+        bool gameOver; // c equals howmany
+    };
+    const Dropped drops[] = {
+        {"no picture, item served", true, false, false},
+        {"no picture, item served, last item", true, false, true},
+        {"picture, nothing served", false, true, false},
+        {"picture, nothing served, game over", false, true, true},
+    };
+    for (const auto& drop : drops) {
+        SCOPED_TRACE(drop.what);
+        StartGame();
+        Answer("3");
+        if (drop.served)
+            ClickBoard(InBasket);
+        Main()->c = drop.gameOver ? Main()->howmany : 1;
+        const auto item = Main()->pix;
+        const auto box = Box(0);
+        const auto shown = box->tempic;
+        play::SoundLog sounds;
+
+        drop.picture ? play::DropPicture(*box) : play::DropText(*box);
+        ProcessEvents();
+
+        EXPECT_EQ(Main()->pix, item);
+        EXPECT_EQ(Main()->waiting, drop.served);
+        EXPECT_EQ(Main()->inbasket, drop.served);
+        EXPECT_EQ(box->tempic, shown);
+        EXPECT_EQ(Main()->StaticText1()->Text(), "0");
+        const Sounds ending{"MorningRain.mp3@50", "children.wav@100"};
+        EXPECT_EQ(sounds.Take(), drop.gameOver ? ending : Sounds{});
+        EXPECT_EQ(EndWindowIsUp(), drop.gameOver);
+        FinishGame();
+    }
+}
+
+} // namespace
