@@ -55,6 +55,8 @@ TEST_F(RoutinesTest, HostStringFromBytesTagsOrConvertsTheBytes)
         {"raw bytes with a zero", "a\0b", 3, RB_ENCODING_NONE, std::string("a\0b", 3), RB_ENCODING_NONE, 0},
         {"UTF-8", "T\xC3\xA9", 3, RB_ENCODING_UTF8, "T\xC3\xA9", RB_ENCODING_UTF8, 0},
         {"UTF-16", "\0T\0\xE9", 4, RB_ENCODING_UTF16, "T\xC3\xA9", RB_ENCODING_UTF8, 1},
+        {"UTF-16 little-endian after its byte-order mark", "\xFF\xFET\0\xE9\0", 6, RB_ENCODING_UTF16, "T\xC3\xA9",
+         RB_ENCODING_UTF8, 1},
         {"UTF-32", "\0\0\0T\0\0\0\xE9", 8, RB_ENCODING_UTF32, "T\xC3\xA9", RB_ENCODING_UTF8, 1},
         {"UTF-16 that does not convert", "\xD8\0", 2, RB_ENCODING_UTF16, std::nullopt, 0, 1},
     };
