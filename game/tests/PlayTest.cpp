@@ -1,12 +1,8 @@
-#include "GameFixture.h"
 #include "PlayDriver.h"
+#include "PlayFixture.h"
 
-#include "Class1.h"
 #include "Module1.h"
 #include "PictureItems.h"
-#include "SoundItems.h"
-#include "Window1.h"
-#include "firstwindow.h"
 
 #include "rb/Graphics.h"
 #include "rb/RectControl.h"
@@ -24,39 +20,9 @@ using Sounds = std::vector<std::string>;
 const QPoint InBasket{500, 640};
 const std::string Refused = "Please choose a number between 1 and 42.";
 
-class Play : public GameFixture {
+class Play : public PlayFixture {
 protected:
-    void SetUp() override
-    {
-        GameFixture::SetUp();
-        WritePreferences(0.0, true, false); // no editor in the way; music and applause on
-    }
-
-    void TearDown() override
-    {
-        play::CloseMessages();
-        GameFixture::TearDown();
-    }
-
-    void StartGame()
-    {
-        InitSounds(); // an earlier game of this program released them
-        GameFixture::StartGame();
-    }
-
-    static rb::Ref<Window1> Main() { return Window1::Instance(); }
-
-    static rb::Ref<firstwindow> Sheet()
-    {
-        return rb::GetImplicitWindow("firstwindow.firstwindow").Cast<firstwindow>();
-    }
-
-    static bool EndWindowIsUp() { return !rb::GetImplicitWindow("endwindow.endwindow").IsNil(); }
-
-    static rb::Ref<Class1> Box(std::int32_t index)
-    {
-        return rb::RuntimeWindowControlByNameIndex(Main(), "wbox", index).Cast<Class1>();
-    }
+    static bool EndWindowIsUp() { return !Live("endwindow").IsNil(); }
 
     // The box of the group, or the next one along for a wrong answer.
     static std::int32_t BoxFor(const std::string& key, bool right)
@@ -65,32 +31,6 @@ protected:
             if (Box(index)->name == key.substr(0, 1))
                 return right ? index : (index + 1) % 3;
         return -1;
-    }
-
-    static void PressOk()
-    {
-        play::Click(*rb::RuntimeWindowControlByName(Sheet(), "PushButton1").Cast<rb::RectControl>());
-        ProcessEvents();
-    }
-
-    // Types the number into the welcome sheet and presses OK.
-    static void Answer(const std::string& count)
-    {
-        play::Type(*Sheet()->TextArea1(), count);
-        PressOk();
-    }
-
-    static void ClickBoard(QPoint at)
-    {
-        play::Click(*Main(), at);
-        ProcessEvents();
-    }
-
-    static void ClearServedItem()
-    {
-        Main()->pix = nullptr;
-        Main()->waiting = false;
-        Main()->inbasket = false;
     }
 };
 
