@@ -4,7 +4,7 @@
 
 #include <platform/FontManager.h>
 
-#include <functional>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -116,7 +116,7 @@ TEST_F(IteratorTest, EachFamilysFontsWalkGivesItsFontsWithStyleAndSize)
         const Ref<Object> iterator = CallForObject(family, kFonts);
         ASSERT_TRUE(iterator);
         const std::vector<Instance> instances = InstancesOf(iterator);
-        EXPECT_FALSE(instances.empty());
+        ASSERT_FALSE(instances.empty());
         for (const Instance& instance : instances) {
             const Ref<Object> font = CallForObject(family, kFontOfStyle, instance.style);
             std::int32_t style = -1;
@@ -125,7 +125,7 @@ TEST_F(IteratorTest, EachFamilysFontsWalkGivesItsFontsWithStyleAndSize)
             EXPECT_EQ(style, instance.style);
         }
         rb::CallPluginMethod(iterator, "Reset");
-        EXPECT_EQ(HandlesOf(Walk(iterator, kNextFont)).front(), instances.front().font);
+        EXPECT_EQ(Handle(CallForObject(iterator, kNextFont)), instances.front().font);
     }
 }
 
