@@ -31,7 +31,7 @@ QKeySequence ShortcutFromText(std::string_view text)
         }
     }
     const QKeySequence key = QKeySequence::fromString(keyName.trimmed(), QKeySequence::PortableText);
-    if (key.isEmpty() || key.count() != 1 || key[0].keyboardModifiers() != Qt::NoModifier) {
+    if (key.count() != 1 || key[0].key() == Qt::Key_unknown || key[0].keyboardModifiers() != Qt::NoModifier) {
         qCWarning(rbWindow) << "shortcut" << text.data() << ": no such key; no shortcut";
         return {};
     }

@@ -76,13 +76,12 @@ std::vector<Ref<Window>> FrontToBack()
 
 bool CloseAllForQuit()
 {
-    for (const auto& window : FrontToBack()) {
-        if (WindowEvents::Ended(*window))
-            continue;
-        if (WindowEvents::CancelClose(*window, true))
+    const auto windows = FrontToBack();
+    for (const auto& window : windows)
+        if (!WindowEvents::Ended(*window) && WindowEvents::CancelClose(*window, true))
             return false;
+    for (const auto& window : windows)
         WindowEvents::End(*window);
-    }
     return true;
 }
 

@@ -16,8 +16,9 @@ void Unregister(Window& window);
 Ref<Window> Live(const std::string& fullClassName);
 void BringToFront(Window& window);
 std::vector<Ref<Window>> FrontToBack();
-// Asks every live window's CancelClose(True), front to back, closing each
-// that agrees; false at the first refusal.
+// Asks every live window's CancelClose(True), front to back, and closes them
+// all once every one has agreed; at the first refusal, false, and every
+// window stays open.
 bool CloseAllForQuit();
 // Drops every window and deletes every widget; the runtime's last step.
 void EndAll();

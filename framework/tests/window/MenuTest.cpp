@@ -1,0 +1,221 @@
+#include "WindowFixture.h"
+
+#include "menu/MenuShortcut.h"
+#include "rb/MenuBar.h"
+#include "rb/QuitMenuItem.h"
+#include "rb/Runtime.h"
+#include "rb/qt/QtAccess.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// An item that tells when no window handled it.
+class LoggingItem : public rb::MenuItem {
+public:
+    int unhandled = 0;
+    void Unhandled() override { ++unhandled; }
+};
+
+template <class T = rb::MenuItem>
+rb::Ref<T> Item(const std::string& name, const std::string& text, const std::string& shortcut = {})
+{
+    auto item = rb::New<T>();
+    item->Constructor();
+    item->Name(name);
+    item->AutoEnable(true);
+    item->Text(text);
+    item->KeyboardShortcut(shortcut);
+    return item;
+}
+
+// File: New, -, Quit (Cmd+Q); Edit: Preferences.
+rb::Ref<rb::MenuBar> MakeBar()
+{
+    auto bar = rb::New<rb::MenuBar>();
+    bar->Append(Item("FileMenu", "&File"));
+    bar->Append(Item("EditMenu", "&Edit"));
+    bar->Child("FileMenu")->Append(Item<LoggingItem>("FileNew", "New Game", "Cmd+N"));
+    bar->Child("FileMenu")->Append(Item("UntitledMenu1", "-"));
+    bar->Child("FileMenu")->Append(Item<rb::QuitMenuItem>("FileQuit", "&Quit", "Cmd+Q"));
+    bar->Child("EditMenu")->Append(Item<LoggingItem>("EditPreferences", "Preferences..."));
+    return bar;
+}
+
+rb::Ref<rb::Delegate> MenuHandler(std::vector<std::string>& log, std::string who, bool handled)
+{
+    return rb::RuntimeCreateDelegate(std::function<bool()>([&log, who, handled] {
+                                         log.push_back(who);
+                                         return handled;
+                                     }),
+                                     "(  ) as Boolean");
+}
+
+class MenuTest : public WindowFixture {};
+
+TEST(MenuItem, ChildFindsADirectChildByName)
+{
+    auto bar = MakeBar();
+    EXPECT_EQ(bar->Child("FileMenu")->Text(), "&File");
+    EXPECT_EQ(bar->Child("FileMenu")->Child("FileQuit")->KeyboardShortcut(), "Cmd+Q");
+    EXPECT_TRUE(bar->Child("FileQuit").IsNil()) << "not a grandchild";
+    EXPECT_TRUE(bar->Child("filemenu").IsNil());
+    EXPECT_EQ(bar->Child("FileMenu")->Count(), 3);
+    EXPECT_EQ(bar->Child("FileMenu")->Item(2)->Name(), "FileQuit");
+    EXPECT_THROW(bar->Child("FileMenu")->Item(3), rb::OutOfBoundsException);
+    EXPECT_THROW(bar->Append(nullptr), rb::NilObjectException);
+    EXPECT_THROW(bar->Child("HelpMenu")->Append(Item("HelpAbout", "About")), rb::NilObjectException);
+}
+
+TEST(MenuShortcut, TextGivesTheKeySequence)
+{
+    struct Case {
+        const char* text;
+        QKeySequence sequence;
+    };
+    const Case cases[] = {
+        {"Cmd+Q", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"cmd+q", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"Cmd+Shift+N", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)},
+        {"Option+X", QKeySequence(Qt::ALT | Qt::Key_X)},
+        {"Alt+X", QKeySequence(Qt::ALT | Qt::Key_X)},
+        {"Ctrl+A", QKeySequence(Qt::META | Qt::Key_A)},
+        {"Cmd+,", QKeySequence(Qt::CTRL | Qt::Key_Comma)},
+        {"Cmd + Z", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {"F5", QKeySequence(Qt::Key_F5)},
+        {"", QKeySequence()},
+        {"Cmd+", QKeySequence()},
+        {"Cmd+Nothing", QKeySequence()},
+        {"Hyper+Q", QKeySequence()},
+        {"Cmd+Q,Cmd+W", QKeySequence()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(rb::ShortcutFromText(c.text), c.sequence);
+    }
+}
+
+TEST_F(MenuTest, WindowShowsItsMenuBarWithTextsShortcutsAndSeparators)
+{
+    auto window = TestWindow::Build();
+    window->MenuBar(MakeBar());
+    window->Show();
+    QMenuBar* bar = rb::MenuBarWidgetOf(*window);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->actions().size(), 2);
+    EXPECT_EQ(bar->actions()[0]->text(), "&File");
+    const QList<QAction*> file = bar->actions()[0]->menu()->actions();
+    ASSERT_EQ(file.size(), 3);
+    EXPECT_EQ(file[0]->text(), "New Game");
+    EXPECT_TRUE(file[1]->isSeparator());
+    EXPECT_EQ(file[2]->text(), "&Quit");
+    EXPECT_EQ(file[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(rb::MenuActionOf(*window, "FileQuit"), file[2]);
+    EXPECT_EQ(rb::WidgetOf(*window)->geometry().top(), bar->geometry().bottom() + 1) << "the content stands below the bar";
+}
+
+TEST_F(MenuTest, ChoosingAnItemCallsTheActiveWindowsHandlerThenTheBarsWindow)
+{
+    std::vector<std::string> log;
+    auto bar = MakeBar();
+    auto main = TestWindow::Build({}, "Window1.Window1");
+    main->MenuBar(bar);
+    main->AddMenuHandler("FileNew", MenuHandler(log, "main", true));
+    main->AddMenuHandler("EditPreferences", MenuHandler(log, "main", false));
+    main->Show();
+    auto sheet = TestWindow::Build({}, "Sheet.Sheet");
+    sheet->ShowWithin(main);
+    sheet->AddMenuHandler("EditPreferences", MenuHandler(log, "sheet", false));
+
+    auto newGame = bar->Child("FileMenu")->Child("FileNew").Cast<LoggingItem>();
+    auto preferences = bar->Child("EditMenu")->Child("EditPreferences").Cast<LoggingItem>();
+    rb::MenuActionOf(*main, "FileNew")->trigger();
+    EXPECT_EQ(log, std::vector<std::string>{"main"});
+    EXPECT_EQ(newGame->unhandled, 0);
+
+    log.clear();
+    rb::MenuActionOf(*main, "EditPreferences")->trigger();
+    EXPECT_EQ(log, (std::vector<std::string>{"sheet", "main"})) << "the front window first";
+    EXPECT_EQ(preferences->unhandled, 1) << "neither said it handled the item";
+}
+
+TEST_F(MenuTest, MenuHandlerMustReturnABoolean)
+{
+    auto window = TestWindow::Build();
+    EXPECT_THROW(window->AddMenuHandler("FileNew", rb::RuntimeCreateDelegate(std::function<void()>([] {}), "(  )")),
+                 rb::UsageException);
+    EXPECT_FALSE(window->HandleMenuItem("FileNew"));
+}
+
+class QuitTest : public MenuTest {
+protected:
+    void SetUp() override
+    {
+        back_ = TestWindow::Build({}, "Window1.Window1");
+        back_->MenuBar(MakeBar());
+        back_->Show();
+        front_ = TestWindow::Build({}, "endwindow.endwindow");
+        front_->Show();
+    }
+
+    bool Live(const rb::Ref<TestWindow>& window) const
+    {
+        return rb::GetImplicitWindow(window->FullClassName()) == window;
+    }
+
+    rb::Ref<TestWindow> back_;
+    rb::Ref<TestWindow> front_;
+};
+
+TEST_F(QuitTest, QuitGivesUpWhenACancelCloseRefusesAndLeavesEveryWindowOpen)
+{
+    back_->refuseClose = true;
+    rb::Quit(0);
+    EXPECT_EQ(front_->closeAsked, std::vector<bool>{true});
+    EXPECT_EQ(back_->closeAsked, std::vector<bool>{true});
+    EXPECT_TRUE(Live(front_)) << "a window that agreed stays open when the quit is given up";
+    EXPECT_TRUE(Live(back_));
+    EXPECT_TRUE(front_->Visible());
+}
+
+TEST_F(QuitTest, QuitGoesAheadWhenNoWindowRefuses)
+{
+    rb::MenuActionOf(*back_, "FileQuit")->trigger();
+    EXPECT_EQ(front_->closeAsked, std::vector<bool>{true});
+    EXPECT_EQ(back_->closeAsked, std::vector<bool>{true});
+    EXPECT_FALSE(Live(front_));
+    EXPECT_FALSE(Live(back_));
+}
+
+TEST_F(QuitTest, QuitEndsTheEventLoopOnlyWhenNoWindowRefuses)
+{
+    for (const bool refuse : {true, false}) {
+        SCOPED_TRACE(refuse);
+        back_->refuseClose = refuse;
+        QTimer::singleShot(0, [] { rb::Quit(0); });
+        QTimer::singleShot(50, [] { QCoreApplication::exit(7); });
+        EXPECT_EQ(QApplication::exec(), refuse ? 7 : 0);
+        ProcessEvents();
+    }
+}
+
+TEST_F(QuitTest, QuitShortcutQuits)
+{
+    back_->refuseClose = true;
+    QWidget* frame = rb::FrameWidgetOf(*back_);
+    frame->activateWindow();
+    QApplication::setActiveWindow(frame);
+    ProcessEvents();
+    QTest::keyClick(frame, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(back_->closeAsked, std::vector<bool>{true});
+}
+
+} // namespace
