@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Window1.h"
+
+#include "rb/Object.h"
+
+class QWidget;
+
+// The real game, started in-process on the offscreen platform from the built
+// bundle, for the benchmarks to drive.
+namespace BenchGame {
+
+// The offscreen platform and a preferences file of our own, saved once, so
+// that the start-up shows the board without the preferences editor.
+void PrepareEnvironment();
+// The start-up routine and the Open events, without the event loop.
+void Start();
+// The program's finalisation, then the framework's end.
+void Finish();
+void ProcessEvents();
+
+// The main window back to no item in play, early in a game of 42 items with a
+// full deck, its pending repaints done.
+rb::Ref<Window1> Reset();
+// Reset, then an item served by a release over the basket.
+rb::Ref<Window1> Serve();
+
+QWidget* BoardWidget();
+// The box of that group letter ("f", "v", "b").
+QWidget* BoxWidget(const std::string& group);
+
+} // namespace BenchGame
