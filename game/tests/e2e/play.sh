@@ -1,0 +1,187 @@
+#!/usr/bin/env bash
+# Plays Nubrello end to end as a player would: the built program in a real X
+# server (Xvfb), the real mouse (xdotool), screenshots (ImageMagick's import).
+# A game of three items, each dragged onto its own box; the end window; New
+# Game; the main window's close box; Quit in the confirmation; exit status 0.
+# There is no window manager: the close box's message is sent as one would.
+#
+# Usage: play.sh <bundle folder> <FoodMatch program> <folder for the screenshots>
+# Exits 77 (skipped) when a tool it needs is missing.
+set -euo pipefail
+
+bundle=$1
+matcher=$2
+shots=$3
+here="$(cd "$(dirname "$0")" && pwd)"
+
+for tool in Xvfb xdotool import convert python3; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIPPED: $tool is not installed (scripts/deps installs it)"
+    exit 77
+  fi
+done
+
+mkdir -p "$shots"
+rm -f "$shots"/*.png
+home="$(mktemp -d)"
+app=""
+xvfb=""
+cleanup() {
+  if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; fi
+  if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+  rm -rf "$home"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAILED: $*" >&2
+  echo "--- the program's output:" >&2
+  cat "$home/log" >&2 2>/dev/null || true
+  exit 1
+}
+
+# A display that no other X server holds.
+start_xvfb() {
+  local n
+  for n in $(seq 90 199); do
+    if [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; then continue; fi
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 50); do
+      if DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      kill -0 "$xvfb" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$xvfb" 2>/dev/null || true
+    xvfb=""
+  done
+  return 1
+}
+
+# The id of the visible window of that exact name, waiting for it.
+wait_window() {
+  local id
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Sets ox, oy to where the content of the window (of that designed height,
+# below its menu bar) is on the screen.
+content_of() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  ox=$X
+  oy=$((Y + HEIGHT - $2))
+}
+
+click() { xdotool mousemove "$((ox + $1))" "$((oy + $2))" click 1; sleep 0.5; }
+shot() { import -window root "$shots/$1.png"; }
+# What the screen shows in that rectangle of the content, as a checksum.
+look() { convert "$shots/$1.png" -crop "${4}x${5}+$((ox + $2))+$((oy + $3))" +repage -format '%#' info:; }
+food_at() { QT_QPA_PLATFORM=offscreen "$matcher" "$bundle" "$shots/$1.png" "$ox" "$oy" "${@:2}" 2>/dev/null; }
+
+# Moves the held mouse in steps, as a hand does.
+glide() {
+  local from_x=$1 from_y=$2 to_x=$3 to_y=$4 step
+  for step in $(seq 1 12); do
+    xdotool mousemove "$((ox + from_x + (to_x - from_x) * step / 12))" "$((oy + from_y + (to_y - from_y) * step / 12))"
+    sleep 0.04
+  done
+  sleep 0.4
+}
+
+box_x=(45 352 656)
+box_y=(173 166 173)
+
+start_xvfb || fail "no free display for Xvfb"
+
+# Saved preferences (70 %, music on), so that the editor does not open.
+mkdir -p "$home/.config"
+printf '\x3f\xe6\x66\x66\x66\x66\x66\x67\x01\x00' >"$home/.config/NubrelloPrefs"
+HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$home \
+  "$bundle/bin/Nubrello" >"$home/log" 2>&1 &
+app=$!
+
+main=$(wait_window Nubrello) || fail "the main window did not appear"
+sleep 1
+content_of "$main" 800
+shot 01-welcome
+
+# The welcome sheet, at the top centre of the board: three items, OK.
+click 432 72
+xdotool type 3
+click 569 116
+shot 02-dealt
+declare -a groups
+for box in 0 1 2; do
+  sample=$(food_at 02-dealt box "$box") || fail "box $box shows no food of the catalogue"
+  groups[$box]=${sample:0:1}
+done
+[ "$(printf '%s' "${groups[@]}" | fold -w1 | sort | tr -d '\n')" = "bfv" ] || fail "the boxes' groups are ${groups[*]}"
+score=$(look 02-dealt 463 71 74 64)
+
+for item in 1 2 3; do
+  click 500 640
+  shot "1$item-served"
+  # Press on the item standing in the basket and lift it 300 pixels: the drag
+  # image shows the whole picture there.
+  xdotool mousemove "$((ox + 500))" "$((oy + 650))" mousedown 1
+  glide 500 650 500 350
+  shot "1$item-dragging"
+  key=$(food_at "1$item-dragging" drag 0 -300) || fail "item $item: the drag shows no food of the catalogue"
+  target=-1
+  for box in 0 1 2; do
+    if [ "${groups[$box]}" = "${key:0:1}" ]; then target=$box; fi
+  done
+  glide 500 350 "$((box_x[target] + 150))" "$((box_y[target] + 120))"
+  xdotool mouseup 1
+  sleep 0.7
+  shot "1$item-sorted"
+  shown=$(food_at "1$item-sorted" box "$target") || shown=none
+  [ "$shown" = "$key" ] || fail "item $item ($key) dropped on box $target, which shows $shown"
+  now=$(look "1$item-sorted" 463 71 74 64)
+  [ "$now" != "$score" ] || fail "item $item ($key) was sorted right but the score did not change"
+  score=$now
+  echo "item $item: $key sorted into box $target"
+done
+
+end=$(wait_window "We're out of food!") || fail "no end window after the last item"
+sleep 0.5
+content_of "$end" 134
+shot 20-end
+click 136 104 # New Game
+if xdotool search --onlyvisible --name "^We're out of food!\$" >/dev/null 2>&1; then
+  fail "the end window stayed after New Game"
+fi
+content_of "$main" 800
+shot 21-new-game
+
+# The main window's close box, then Quit in the confirmation (three items
+# left: the count line shows and the buttons stand at 60).
+python3 "$here/close_window.py" "$main"
+confirmation=$(wait_window Untitled) || fail "closing the main window asked nothing"
+sleep 0.5
+content_of "$confirmation" 100
+shot 30-confirmation
+xdotool search --onlyvisible --name '^Nubrello$' >/dev/null || fail "the main window closed without asking"
+click 221 70
+for _ in $(seq 50); do
+  kill -0 "$app" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$app" 2>/dev/null && fail "the program did not end after Quit"
+status=0
+wait "$app" || status=$?
+app=""
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "played three items, New Game, closed and quit: exit status 0; screenshots in $shots"
