@@ -15,6 +15,7 @@
 #include "graphics/QtCursor.h"
 #include "rb/qt/QtAccess.h"
 
+#include <QApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -77,6 +78,11 @@ void Window::Show()
     native_->frame->raise();
     native_->frame->activateWindow();
     windows::BringToFront(*this);
+    // A modal window stays above the windows that it blocks.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != native_->frame) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void Window::ShowWithin(Ref<Window> parent, std::int32_t)
