@@ -52,8 +52,9 @@ Ref<Object> NewPluginInstance(std::string_view className);
 // host string, a host file object); null for nil. It stays the same while the
 // object lives. Any other object throws UsageException.
 void* HostObjectOf(const Ref<Object>& object);
-// A host file object for the item, as plug-in methods take a "folderitem";
-// and the item of a host file object (nil for nil or any other object).
+// A host file object for the item, as plug-in methods take a "folderitem"
+// (nil for nil); and the item of a host file object (nil for nil or any other
+// object).
 Ref<Object> HostFileObject(const Ref<FolderItem>& item);
 Ref<FolderItem> FolderItemOf(const Ref<Object>& object);
 

@@ -93,7 +93,7 @@ void* HostObjectOf(const Ref<Object>& object)
 
 Ref<Object> HostFileObject(const Ref<FolderItem>& item)
 {
-    return New<HostFile>(item);
+    return item ? New<HostFile>(item) : Ref<Object>();
 }
 
 Ref<FolderItem> FolderItemOf(const Ref<Object>& object)

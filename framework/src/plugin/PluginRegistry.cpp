@@ -7,10 +7,17 @@
 namespace rb {
 namespace {
 
+// A plug-in's name as it goes into the one line of a refusal.
+std::string OnOneLine(std::string name)
+{
+    std::replace_if(name.begin(), name.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; }, '?');
+    return name;
+}
+
 std::string Described(const char* kind, const RbClassDefinition* record)
 {
     if (record != nullptr && record->version == RB_PLUGIN_RECORD_VERSION && record->name != 0)
-        return std::string(kind) + " '" + reinterpret_cast<const char*>(record->name) + "'";
+        return std::string(kind) + " '" + OnOneLine(reinterpret_cast<const char*>(record->name)) + "'";
     return std::string(kind) + " record";
 }
 
@@ -101,7 +108,7 @@ void PluginRegistry::Refuse(const std::string& what, const std::string& reason) 
 void PluginRegistry::AddEntrypoint(std::string key, std::uintptr_t function)
 {
     if (Entrypoint(key) != 0)
-        return Refuse("method '" + key + "'", "a method of that key is already registered");
+        return Refuse("method '" + OnOneLine(key) + "'", "a method of that key is already registered");
     entrypoints_.push_back({std::move(key), function});
 }
 

@@ -24,6 +24,8 @@ auto Shielded(const char* name, Callback callback) noexcept -> decltype(callback
         return callback();
     } catch (const std::exception& error) {
         qCWarning(lcPlugin) << "callback" << name << "failed:" << error.what();
+    } catch (...) {
+        qCWarning(lcPlugin) << "callback" << name << "failed";
     }
     if constexpr (!std::is_void_v<decltype(callback())>)
         return {};
@@ -31,7 +33,7 @@ auto Shielded(const char* name, Callback callback) noexcept -> decltype(callback
 
 void RegisterPluginVersion(std::int32_t version)
 {
-    PluginRegistry::Instance().RegisterVersion(version);
+    Shielded("RegisterPluginVersion", [&] { PluginRegistry::Instance().RegisterVersion(version); });
 }
 
 void PluginRegisterClass(const RbClassDefinition* record)
@@ -54,7 +56,7 @@ RbHostObject* PluginNewInstance(const char* className)
     return Shielded("PluginNewInstance", [&]() -> RbHostObject* {
         const auto described = className == nullptr ? nullptr : PluginRegistry::Instance().Class(className);
         if (!described) {
-            qCWarning(lcPlugin) << "PluginNewInstance: no class named" << (className ? className : "(null)");
+            qCWarning(lcPlugin) << "PluginNewInstance: no class named" << QString::fromUtf8(className ? className : "(null)");
             return nullptr;
         }
         return static_cast<RbHostObject*>((new PluginObject(described))->PassToPlugin());
@@ -73,8 +75,10 @@ RbHostString* REALBuildString(const void* bytes, std::uint32_t count)
 
 void REALSetStringEncoding(RbHostString* string, std::uint32_t encoding)
 {
-    if (auto* found = HostRecord::Find<HostString>(string))
-        found->SetEncoding(encoding);
+    Shielded("REALSetStringEncoding", [&] {
+        if (auto* found = HostRecord::Find<HostString>(string))
+            found->SetEncoding(encoding);
+    });
 }
 
 RbHostString* REALConvertString(RbHostString* string, std::uint32_t encoding)
@@ -88,8 +92,10 @@ RbHostString* REALConvertString(RbHostString* string, std::uint32_t encoding)
 
 void REALUnlockString(RbHostString* string)
 {
-    if (auto* found = HostRecord::Find<HostString>(string))
-        found->Release();
+    Shielded("REALUnlockString", [&] {
+        if (auto* found = HostRecord::Find<HostString>(string))
+            found->Release();
+    });
 }
 
 RbHostObject* FolderItemFromFSSpec(const FSSpec* spec)

@@ -6,20 +6,44 @@
 
 #include <cerrno>
 #include <memory>
+#include <string_view>
 
 namespace rb {
 namespace {
 
-const char* IconvName(std::uint32_t encoding, bool reading)
+using namespace std::string_view_literals;
+
+// iconv's name for text written in the encoding: Unicode big-endian, no mark.
+const char* WrittenName(std::uint32_t encoding)
 {
     switch (encoding) {
     case RB_ENCODING_MAC_ROMAN: return "MACINTOSH";
     case RB_ENCODING_ASCII: return "ASCII";
     case RB_ENCODING_UTF8: return "UTF-8";
-    case RB_ENCODING_UTF16: return reading ? "UTF-16" : "UTF-16BE";
-    case RB_ENCODING_UTF32: return reading ? "UTF-32" : "UTF-32BE";
+    case RB_ENCODING_UTF16: return "UTF-16BE";
+    case RB_ENCODING_UTF32: return "UTF-32BE";
     default: return nullptr;
     }
+}
+
+struct Reading {
+    const char* name;
+    std::size_t markLength;
+};
+
+// How to read the bytes: iconv alone would take unmarked UTF-16 and UTF-32 in
+// the machine's byte order, so the mark is read here.
+Reading ReadingOf(std::uint32_t encoding, std::string_view bytes)
+{
+    if (encoding == RB_ENCODING_UTF16 && bytes.starts_with("\xFF\xFE"sv))
+        return {"UTF-16LE", 2};
+    if (encoding == RB_ENCODING_UTF16 && bytes.starts_with("\xFE\xFF"sv))
+        return {"UTF-16BE", 2};
+    if (encoding == RB_ENCODING_UTF32 && bytes.starts_with("\xFF\xFE\x00\x00"sv))
+        return {"UTF-32LE", 4};
+    if (encoding == RB_ENCODING_UTF32 && bytes.starts_with("\x00\x00\xFE\xFF"sv))
+        return {"UTF-32BE", 4};
+    return {WrittenName(encoding), 0};
 }
 
 struct IconvCloser {
@@ -27,10 +51,9 @@ struct IconvCloser {
 };
 using Converter = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>;
 
-Converter OpenConverter(std::uint32_t from, std::uint32_t to)
+Converter OpenConverter(const char* fromName, std::uint32_t to)
 {
-    const char* fromName = IconvName(from, true);
-    const char* toName = IconvName(to, false);
+    const char* toName = WrittenName(to);
     if (fromName == nullptr || toName == nullptr)
         return nullptr;
     iconv_t converter = iconv_open(toName, fromName);
@@ -41,10 +64,11 @@ Converter OpenConverter(std::uint32_t from, std::uint32_t to)
 
 std::optional<std::string> ConvertText(std::string_view bytes, std::uint32_t from, std::uint32_t to)
 {
-    const Converter converter = OpenConverter(from, to);
+    const Reading reading = ReadingOf(from, bytes);
+    const Converter converter = OpenConverter(reading.name, to);
     if (!converter)
         return std::nullopt;
-    std::string input(bytes);
+    std::string input(bytes.substr(reading.markLength));
     // Every supported conversion needs at most four output bytes per input byte.
     std::string output(input.size() * 4 + 8, '\0');
     char* in = input.data();
