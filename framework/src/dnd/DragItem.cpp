@@ -1,5 +1,6 @@
 #include "rb/DragItem.h"
 
+#include "dnd/DragRunner.h"
 #include "dnd/PictureDrop.h"
 #include "graphics/QtPicture.h"
 #include "rb/Window.h"
@@ -14,6 +15,20 @@
 #include <algorithm>
 
 namespace rb {
+namespace {
+
+DragRunner& Runner()
+{
+    static DragRunner runner;
+    return runner;
+}
+
+} // namespace
+
+void SetDragRunner(DragRunner runner)
+{
+    Runner() = std::move(runner);
+}
 
 DragItem::DragItem(Ref<Window> window, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
     : window_(std::move(window)), left_(left), top_(top), width_(width), height_(height)
@@ -29,17 +44,22 @@ void DragItem::Drag()
         return;
     auto* data = new QMimeData;
     data->setData(OwnDragMimeType, QByteArray::number(QCoreApplication::applicationPid()));
-    QDrag drag(source);
+    // Qt deletes the drag, not this scope: another program that takes the
+    // drop reads the data after exec has returned.
+    auto* drag = new QDrag(source);
     if (picture_) {
         const QImage& image = ToQImage(*picture_);
         data->setImageData(image);
-        drag.setPixmap(QPixmap::fromImage(image));
-        drag.setHotSpot(QPoint(std::clamp(window_->MouseX() - left_, 0, image.width() - 1),
-                               std::clamp(window_->MouseY() - top_, 0, image.height() - 1)));
+        drag->setPixmap(QPixmap::fromImage(image));
+        drag->setHotSpot(QPoint(std::clamp(window_->MouseX() - left_, 0, image.width() - 1),
+                                std::clamp(window_->MouseY() - top_, 0, image.height() - 1)));
     }
-    drag.setMimeData(data);
+    drag->setMimeData(data);
     qCDebug(rbDnd, "drag of %d x %d at (%d, %d)", width_, height_, left_, top_);
-    drag.exec(Qt::CopyAction);
+    if (Runner())
+        Runner()(*drag);
+    else
+        drag->exec(Qt::CopyAction);
 }
 
 } // namespace rb

@@ -22,6 +22,8 @@ public:
     void DrawPicture(const Picture& picture, QPoint at) override
     {
         CanvasBacking& backing = canvas_->Backing();
+        if (backing.image.isNull())
+            return;
         const QImage& image = ToQImage(picture);
         {
             QPainter painter(&backing.image);
@@ -36,11 +38,13 @@ public:
             backing.widget->update(drawn);
     }
 
-    // A point nothing opaque was drawn on shows the window's white.
+    // What was drawn, as it shows over the window's white: a premultiplied
+    // pixel lets the white through where it is not opaque.
     QRgb Pixel(QPoint at) const override
     {
         const QRgb pixel = canvas_->Backing().image.pixel(at);
-        return qAlpha(pixel) == 0 ? qRgb(255, 255, 255) : pixel;
+        const int white = 255 - qAlpha(pixel);
+        return qRgb(qRed(pixel) + white, qGreen(pixel) + white, qBlue(pixel) + white);
     }
 
     QSize Size() const override { return canvas_->Backing().image.size(); }
