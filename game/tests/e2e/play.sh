@@ -89,6 +89,17 @@ shot() { import -window root "$shots/$1.png"; }
 # What the screen shows in that rectangle of the content, as a checksum.
 look() { convert "$shots/$1.png" -crop "${4}x${5}+$((ox + $2))+$((oy + $3))" +repage -format '%#' info:; }
 food_at() { QT_QPA_PLATFORM=offscreen "$matcher" "$bundle" "$shots/$1.png" "$ox" "$oy" "${@:2}" 2>/dev/null; }
+# A new screenshot under that name until the food shows there (a slow
+# program, under the sanitizers, may take a while to draw).
+food_shown() {
+  local name=$1 attempt
+  for attempt in $(seq 10); do
+    shot "$name"
+    if food_at "$@"; then return 0; fi
+    sleep 0.5
+  done
+  return 1
+}
 
 # Moves the held mouse in steps, as a hand does.
 glide() {
@@ -121,33 +132,40 @@ shot 01-welcome
 click 432 72
 xdotool type 3
 click 569 116
-shot 02-dealt
 declare -a groups
 for box in 0 1 2; do
-  sample=$(food_at 02-dealt box "$box") || fail "box $box shows no food of the catalogue"
+  sample=$(food_shown 02-dealt box "$box") || fail "box $box shows no food of the catalogue"
   groups[$box]=${sample:0:1}
 done
 [ "$(printf '%s' "${groups[@]}" | fold -w1 | sort | tr -d '\n')" = "bfv" ] || fail "the boxes' groups are ${groups[*]}"
 score=$(look 02-dealt 463 71 74 64)
 
 for item in 1 2 3; do
+  basket=$(look "1$((item - 1))-sorted" 380 525 240 190 2>/dev/null || look 02-dealt 380 525 240 190)
   click 500 640
-  shot "1$item-served"
+  for _ in $(seq 10); do
+    shot "1$item-served"
+    [ "$(look "1$item-served" 380 525 240 190)" != "$basket" ] && break
+    sleep 0.5
+  done
   # Press on the item standing in the basket and lift it 300 pixels: the drag
   # image shows the whole picture there.
   xdotool mousemove "$((ox + 500))" "$((oy + 650))" mousedown 1
   glide 500 650 500 350
-  shot "1$item-dragging"
-  key=$(food_at "1$item-dragging" drag 0 -300) || fail "item $item: the drag shows no food of the catalogue"
+  key=$(food_shown "1$item-dragging" drag 0 -300) || fail "item $item: the drag shows no food of the catalogue"
   target=-1
   for box in 0 1 2; do
     if [ "${groups[$box]}" = "${key:0:1}" ]; then target=$box; fi
   done
   glide 500 350 "$((box_x[target] + 150))" "$((box_y[target] + 120))"
   xdotool mouseup 1
-  sleep 0.7
-  shot "1$item-sorted"
-  shown=$(food_at "1$item-sorted" box "$target") || shown=none
+  shown=none
+  for _ in $(seq 10); do
+    sleep 0.5
+    shot "1$item-sorted"
+    shown=$(food_at "1$item-sorted" box "$target") || shown=none
+    [ "$shown" = "$key" ] && break
+  done
   [ "$shown" = "$key" ] || fail "item $item ($key) dropped on box $target, which shows $shown"
   now=$(look "1$item-sorted" 463 71 74 64)
   [ "$now" != "$score" ] || fail "item $item ($key) was sorted right but the score did not change"
@@ -160,6 +178,10 @@ sleep 0.5
 content_of "$end" 134
 shot 20-end
 click 136 104 # New Game
+for _ in $(seq 20); do
+  xdotool search --onlyvisible --name "^We're out of food!\$" >/dev/null 2>&1 || break
+  sleep 0.25
+done
 if xdotool search --onlyvisible --name "^We're out of food!\$" >/dev/null 2>&1; then
   fail "the end window stayed after New Game"
 fi
@@ -175,7 +197,7 @@ content_of "$confirmation" 100
 shot 30-confirmation
 xdotool search --onlyvisible --name '^Nubrello$' >/dev/null || fail "the main window closed without asking"
 click 221 70
-for _ in $(seq 50); do
+for _ in $(seq 150); do
   kill -0 "$app" 2>/dev/null || break
   sleep 0.1
 done
