@@ -1,5 +1,6 @@
 #include "CanvasFixture.h"
 
+#include "rb/StaticText.h"
 #include "rb/System.h"
 #include "rb/qt/QtAccess.h"
 
@@ -29,12 +30,19 @@ TEST_F(CursorTest, ControlShowsItsCursor)
                 {"FingerPointer", System::Cursors().FingerPointer, Qt::PointingHandCursor},
                 {"HandOpen", System::Cursors().HandOpen, Qt::OpenHandCursor},
                 {"HandClosed", System::Cursors().HandClosed, Qt::ClosedHandCursor}};
-    auto canvas = AddCanvas("Canvas1", 0, 0, 60, 40);
+    auto label = window_->NewControl<rb::StaticText>();
+    label->Width(60);
+    label->Height(20);
+    label->Constructor();
+    window_->AddControl("StaticText1", label);
+    const Ref<rb::RectControl> controls[] = {AddCanvas("Canvas1", 0, 30, 60, 40), label};
     Show();
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        canvas->MouseCursor(row.cursor);
-        EXPECT_EQ(ShapeOver(*canvas), row.shape);
+    for (const auto& control : controls) {
+        for (const auto& row : rows) {
+            SCOPED_TRACE(control->Name() + " " + row.name);
+            control->MouseCursor(row.cursor);
+            EXPECT_EQ(ShapeOver(*control), row.shape);
+        }
     }
 }
 
