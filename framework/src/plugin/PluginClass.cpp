@@ -107,6 +107,11 @@ bool PluginProperty::IsInteger() const
     return EqualsIgnoringCase(type, "integer");
 }
 
+bool PluginProperty::IsString() const
+{
+    return EqualsIgnoringCase(type, "string");
+}
+
 std::shared_ptr<const PluginClass> PluginClass::FromRecord(const RbClassDefinition* record, std::string& refusal)
 {
     refusal = RecordFault(record);

@@ -24,6 +24,7 @@ struct PluginProperty {
     std::size_t valueOffset;
 
     bool IsInteger() const;
+    bool IsString() const;
 };
 
 // What a class definition or class extension record says, copied and checked

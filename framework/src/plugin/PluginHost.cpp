@@ -157,7 +157,10 @@ Ref<Object> ObjectProperty(const Ref<Object>& object, std::string_view name)
 {
     const PluginObject& found = PluginObjectOf(object);
     const PluginProperty& property = PropertyOf(found, name, false);
-    return AdoptPluginResult(reinterpret_cast<void* (*)(RbHostObject*)>(property.getter)(found.HostObject()));
+    // Called as the getter was written: returning a string, or else an object.
+    if (property.IsString())
+        return AdoptPluginResult(reinterpret_cast<RbHostString* (*)(RbHostObject*)>(property.getter)(found.HostObject()));
+    return AdoptPluginResult(reinterpret_cast<RbHostObject* (*)(RbHostObject*)>(property.getter)(found.HostObject()));
 }
 
 } // namespace rb
