@@ -64,6 +64,10 @@ Converter OpenConverter(const char* fromName, std::uint32_t to)
 
 std::optional<std::string> ConvertText(std::string_view bytes, std::uint32_t from, std::uint32_t to)
 {
+    // iconv copies UTF-8 to UTF-8 without refusing code points past U+10FFFF;
+    // its UTF-32 writer refuses them.
+    if (from == RB_ENCODING_UTF8 && to == RB_ENCODING_UTF8)
+        return ConvertText(bytes, from, RB_ENCODING_UTF32) ? std::optional<std::string>(bytes) : std::nullopt;
     const Reading reading = ReadingOf(from, bytes);
     const Converter converter = OpenConverter(reading.name, to);
     if (!converter)

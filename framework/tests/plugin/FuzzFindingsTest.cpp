@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <iterator>
+#include <string>
 
 namespace {
 
@@ -52,6 +54,23 @@ TEST(FuzzFindingsTest, ObjectGettersAreCalledAsTheTypeTheyReturn)
     EXPECT_EQ(rb::IntegerProperty(font, "Handle"), 0);
     EXPECT_EQ(rb::HostStringBytes(rb::ObjectProperty(font, "Format")), "TTF ");
     EXPECT_TRUE(rb::ObjectProperty(font, "File").IsNil());
+}
+
+// HostString's input 9E B1 D5 8D F5 BB BF 8D: UTF-8 bytes past U+10FFFF were
+// refused on the way to UTF-16 but copied to UTF-8 as if they were text.
+TEST(FuzzFindingsTest, UTF8PastTheLastCodePointIsNoText)
+{
+    const char* const rows[] = {"\xF5\xBB\xBF\x8D", "\xF4\x90\x80\x80", "A\xF8\x88\x80\x80\x80"};
+    const auto buildString = Callback<RbREALBuildStringFn>("REALBuildString");
+    const auto setEncoding = Callback<RbREALSetStringEncodingFn>("REALSetStringEncoding");
+    const auto convertString = Callback<RbREALConvertStringFn>("REALConvertString");
+    for (const char* bytes : rows) {
+        SCOPED_TRACE(testing::PrintToString(std::string(bytes)));
+        const rb::Ref<rb::Object> string = rb::AdoptPluginResult(buildString(bytes, std::strlen(bytes)));
+        setEncoding(static_cast<RbHostString*>(rb::HostObjectOf(string)), RB_ENCODING_UTF8);
+        for (const std::uint32_t encoding : {RB_ENCODING_UTF8, RB_ENCODING_UTF16})
+            EXPECT_EQ(convertString(static_cast<RbHostString*>(rb::HostObjectOf(string)), encoding), nullptr);
+    }
 }
 
 } // namespace
