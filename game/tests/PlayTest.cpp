@@ -6,7 +6,13 @@
 
 #include "rb/Graphics.h"
 #include "rb/RectControl.h"
+#include "rb/StaticText.h"
 #include "rb/Window.h"
+#include "rb/qt/QtAccess.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QLabel>
 
 #include <array>
 #include <set>
@@ -306,6 +312,20 @@ TEST_F(Play, ATypedThirdDigitDoesNotEnterTheBox)
     StartGame();
     play::Type(*Sheet()->TextArea1(), "123");
     EXPECT_EQ(Sheet()->TextArea1()->Text(), "12");
+}
+
+TEST_F(Play, ThePromptShowsOnThreeLinesWithRoomForTheNumberBox)
+{
+    StartGame();
+    const auto prompt = ControlOf<rb::StaticText>(Sheet(), "StaticText1");
+    const auto* label = qobject_cast<const QLabel*>(rb::WidgetOf(*prompt));
+    ASSERT_NE(label, nullptr);
+    ASSERT_EQ(QFontInfo(label->font()).family(), "Kidprint Regular");
+    const QFontMetricsF metrics(label->font());
+    // A line too wide for the label wraps, and the prompt runs under the box and the OK button.
+    EXPECT_LT(label->heightForWidth(prompt->Width()), 4 * metrics.lineSpacing());
+    const auto box = Sheet()->TextArea1();
+    EXPECT_GE(prompt->Left() + metrics.horizontalAdvance("        "), box->Left() + box->Width());
 }
 
 TEST_F(Play, OkTakesANumberFrom1To42AndOtherwiseSaysSoAndKeepsTheText)
