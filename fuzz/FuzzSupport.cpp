@@ -2,6 +2,7 @@
 
 #include "rb/Runtime.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -84,6 +85,12 @@ std::uint32_t Take(std::span<const std::uint8_t>& input, std::size_t bytes)
         value |= static_cast<std::uint32_t>(input[at]) << (8 * at);
     input = input.subspan(count);
     return value;
+}
+
+std::uint64_t TakeWord(std::span<const std::uint8_t>& input)
+{
+    const std::uint64_t low = Take(input, 4);
+    return static_cast<std::uint64_t>(Take(input, 4)) << 32 | low;
 }
 
 } // namespace rbfuzz

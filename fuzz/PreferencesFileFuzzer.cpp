@@ -32,9 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::span<const std::uint8_t> input = bytes;
     for (std::uint32_t reads = rbfuzz::Take(input, 1); reads > 0 && !input.empty(); --reads) {
-        const auto low = static_cast<std::uint64_t>(rbfuzz::Take(input, 4));
-        const auto high = static_cast<std::uint64_t>(rbfuzz::Take(input, 4));
-        stream->Position(static_cast<std::int64_t>(high << 32 | low));
+        stream->Position(static_cast<std::int64_t>(rbfuzz::TakeWord(input)));
         ReadAsTheGameDoes(*stream);
     }
     stream->WriteBoolean(true);
