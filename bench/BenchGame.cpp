@@ -40,8 +40,9 @@ void PrepareEnvironment()
     qputenv("HOME", path);
     qputenv("XDG_CONFIG_HOME", path);
     qputenv("XDG_DATA_HOME", path);
+    const QByteArray bytes(SavedPreferences, sizeof SavedPreferences - 1);
     QFile prefs(QDir(home.path()).filePath("NubrelloPrefs"));
-    if (!prefs.open(QIODevice::WriteOnly) || prefs.write(SavedPreferences, sizeof SavedPreferences - 1) != 10)
+    if (!prefs.open(QIODevice::WriteOnly) || prefs.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write the benchmark's preferences file");
 }
 

@@ -4,6 +4,8 @@
 
 #include "rb/Object.h"
 
+#include <string>
+
 class QWidget;
 
 // The real game, started in-process on the offscreen platform from the built
@@ -19,8 +21,8 @@ void Start();
 void Finish();
 void ProcessEvents();
 
-// The main window back to no item in play, early in a game of 42 items with a
-// full deck, its pending repaints done.
+// The main window back to no item in play at the start of a game of 42 items,
+// the deck refilled when it is empty, its pending repaints done.
 rb::Ref<Window1> Reset();
 // Reset, then an item served by a release over the basket.
 rb::Ref<Window1> Serve();
