@@ -159,16 +159,19 @@ for item in 1 2 3; do
   done
   glide 500 350 "$((box_x[target] + 150))" "$((box_y[target] + 120))"
   xdotool mouseup 1
-  shown=none
+  # A right answer: the score moves and the box shows the item (but the end
+  # window, which opens at the last drop, stands over the middle box).
   for _ in $(seq 10); do
     sleep 0.5
     shot "1$item-sorted"
-    shown=$(food_at "1$item-sorted" box "$target") || shown=none
-    [ "$shown" = "$key" ] && break
+    now=$(look "1$item-sorted" 463 71 74 64)
+    [ "$now" != "$score" ] && break
   done
-  [ "$shown" = "$key" ] || fail "item $item ($key) dropped on box $target, which shows $shown"
-  now=$(look "1$item-sorted" 463 71 74 64)
-  [ "$now" != "$score" ] || fail "item $item ($key) was sorted right but the score did not change"
+  [ "$now" != "$score" ] || fail "item $item ($key) dropped on box $target, but the score did not change"
+  if [ "$item" -lt 3 ]; then
+    shown=$(food_shown "1$item-sorted" box "$target") || shown=none
+    [ "$shown" = "$key" ] || fail "item $item ($key) dropped on box $target, which shows $shown"
+  fi
   score=$now
   echo "item $item: $key sorted into box $target"
 done
