@@ -117,25 +117,31 @@ TEST_F(PluginHostTest, InstanceDataLiesTwentyFourBytesInAndIsZeroedForTheConstru
 
 TEST_F(PluginHostTest, EachObjectIsConstructedOnceAndDestroyedOnceWhenItsLastReferenceGoes)
 {
-    const std::function<rb::Ref<rb::Object>()> ways[] = {
-        [] { return NewCounter(); },
-        [] { return rb::AdoptPluginResult(reinterpret_cast<void* (*)()>(
-                 rb::PluginSharedMethod("CounterTest", "Make as CounterTest"))()); },
-        [] { return rb::AdoptPluginResult(rb::CallPluginMethod<void*>(NewCounter(), "Twin as CounterTest")); },
+    const struct {
+        const char* name;
+        std::function<rb::Ref<rb::Object>()> make;
+    } ways[] = {
+        {"made by the host", [] { return NewCounter(); }},
+        {"made by a shared method",
+         [] {
+             return rb::AdoptPluginResult(
+                 reinterpret_cast<void* (*)()>(rb::PluginSharedMethod("CounterTest", "Make as CounterTest"))());
+         }},
+        {"made by a method of a passing object",
+         [] { return rb::AdoptPluginResult(rb::CallPluginMethod<void*>(NewCounter(), "Twin as CounterTest")); }},
     };
-    int way = 0;
-    for (const auto& make : ways) {
-        SCOPED_TRACE(way++);
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
         const std::int32_t constructed = Constructed();
         const std::int32_t destroyed = Destroyed();
-        rb::Ref<rb::Object> counter = make();
-        const std::int32_t destroyedWhileMade = Destroyed() - destroyed;  // Twin's original goes
+        rb::Ref<rb::Object> counter = way.make();
+        const std::int32_t destroyedWhileMade = Destroyed() - destroyed;  // the passing object
         ASSERT_TRUE(counter);
         {
             rb::Ref<rb::Object> copy = counter;
             std::int32_t total = 1;
             rb::CallPluginMethod<void>(copy, "AddInto(byref total as integer)", &total);
-            EXPECT_EQ(rb::ObjectProperty(copy, "Label").IsNil(), false);
+            EXPECT_FALSE(rb::ObjectProperty(copy, "Label").IsNil());
         }
         EXPECT_EQ(Destroyed(), destroyed + destroyedWhileMade);
         counter = nullptr;

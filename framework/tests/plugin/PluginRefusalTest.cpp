@@ -78,4 +78,13 @@ TEST_F(PluginRefusalTest, GoodRecordsAroundTheBadOnesAreKept)
     EXPECT_TRUE(rb::NewPluginInstance("BadTest").IsNil());
 }
 
+TEST_F(PluginRefusalTest, AMissingFolderLoadsNothingAndSaysNothing)
+{
+    const std::vector<rb::LoadedPlugin> before = rb::LoadedPlugins();
+    testing::internal::CaptureStderr();
+    rb::LoadPluginsFrom(std::string(RB_TEST_PLUGINS) + "/no such folder");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(rb::LoadedPlugins().size(), before.size());
+}
+
 } // namespace
