@@ -99,6 +99,7 @@ TEST_F(AboutBox, AClickAwayFromTheControlsClosesTheBoxAndTheMenuOpensANewOne)
 {
     const auto first = ShowBox();
     ASSERT_FALSE(first.IsNil());
+    EXPECT_EQ(ShowBox(), first);
     Click(rb::WidgetOf(*first), QPoint(5, 5));
     ProcessEvents();
     EXPECT_TRUE(Box().IsNil());
