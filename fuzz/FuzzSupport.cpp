@@ -8,6 +8,19 @@
 #include <fstream>
 #include <utility>
 
+// Qt and fontconfig keep memory for the life of the process: no leak reports,
+// so that a finding replays alone as it was found; and undefined behaviour
+// stops the run.
+extern "C" const char* __asan_default_options()
+{
+    return "detect_leaks=0";
+}
+
+extern "C" const char* __ubsan_default_options()
+{
+    return "halt_on_error=1:print_stacktrace=1";
+}
+
 namespace rbfuzz {
 namespace {
 
