@@ -56,8 +56,9 @@ std::int32_t CallFolderItemMethod(void* entry, const Ref<FolderItem>& item, bool
     if (entry == nullptr || !item)
         throw NilObjectException();
     const Ref<Object> file = HostFileObject(item);
-    const auto method = reinterpret_cast<std::int32_t (*)(void*, RbBoolean)>(entry);
-    return method(HostObjectOf(file), flag ? 1 : 0);
+    // Called as the plug-in wrote it, not through a void* parameter.
+    const auto method = reinterpret_cast<std::int32_t (*)(RbHostObject*, RbBoolean)>(entry);
+    return method(static_cast<RbHostObject*>(HostObjectOf(file)), flag ? 1 : 0);
 }
 
 std::vector<LoadedPlugin> LoadedPlugins()
