@@ -1,6 +1,8 @@
 // A window with one control of each kind and a menu bar, to look at under a
 // real X server. With "--grab <file.png>" it saves what the window shows and
 // quits instead of running until closed.
+#include "../GalleryRun.h"
+
 #include "rb/Canvas.h"
 #include "rb/CheckBox.h"
 #include "rb/FolderItem.h"
@@ -12,17 +14,10 @@
 #include "rb/PushButton.h"
 #include "rb/QuitMenuItem.h"
 #include "rb/Rectangle.h"
-#include "rb/Runtime.h"
 #include "rb/StaticText.h"
 #include "rb/TextArea.h"
 #include "rb/TextField.h"
 #include "rb/Window.h"
-#include "rb/qt/QtAccess.h"
-
-#include <QApplication>
-#include <QPixmap>
-#include <QTimer>
-#include <QWidget>
 
 #include <string>
 
@@ -131,20 +126,5 @@ private:
 
 int main(int argc, char** argv)
 {
-    rb::RuntimeInit(argc, argv);
-    auto gallery = rb::New<Gallery>();
-    gallery->Constructor();
-    gallery->Show();
-    int result = 0;
-    if (argc == 3 && std::string(argv[1]) == "--grab") {
-        const QString file = QString::fromLocal8Bit(argv[2]);
-        QTimer::singleShot(200, [&result, &gallery, file] {
-            result = rb::FrameWidgetOf(*gallery)->grab().save(file) ? 0 : 1;
-            rb::Quit(0);
-        });
-    }
-    const int exitCode = rb::RuntimeRun();
-    gallery = nullptr;
-    rb::RuntimeExit();
-    return exitCode != 0 ? exitCode : result;
+    return RunGallery(argc, argv, [] { return rb::Ref<rb::Window>(rb::New<Gallery>()); });
 }
