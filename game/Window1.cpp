@@ -219,7 +219,7 @@ bool Window1::Canvas1_MouseDown(std::int32_t x, std::int32_t y)
         return true;
     if (!pix->within(x, y))
         return true;
-    auto di = rb::New<rb::DragItem>(Instance(), pix->left, pix->top, pix->width, pix->height);
+    auto di = Instance()->NewDragItem(pix->left, pix->top, pix->width, pix->height);
     di->Picture(pix->p);
     di->Drag();
     return true;

@@ -162,6 +162,10 @@ TEST_F(End, TheConfirmationCountsTheItemsLeftAndGrowsForTheLine)
         const auto cancel = ControlOf<rb::PushButton>(confirmation, "PushButton2");
         EXPECT_TRUE(quit->Default() && !quit->Cancel());
         EXPECT_TRUE(cancel->Cancel() && !cancel->Default());
+        const QWidget* frame = rb::FrameWidgetOf(*confirmation);
+        EXPECT_TRUE(frame->isWindow());
+        EXPECT_FALSE(frame->windowFlags().testFlag(Qt::WindowCloseButtonHint)); // no close box
+        EXPECT_EQ(frame->minimumSize(), frame->maximumSize());                  // nor a resizable frame
         ClickButton(confirmation, "PushButton2");
         EXPECT_TRUE(Confirmation().IsNil());
     }
