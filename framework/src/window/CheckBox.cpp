@@ -25,14 +25,7 @@ void CheckBox::Value(bool value)
 
 std::int32_t CheckBox::State() const
 {
-    const auto* box = WidgetAs<QCheckBox>(*this);
-    if (box == nullptr)
-        return state_;
-    switch (box->checkState()) {
-    case Qt::Checked: return 1;
-    case Qt::PartiallyChecked: return 2;
-    default: return 0;
-    }
+    return state_;
 }
 
 void CheckBox::State(std::int32_t state)
@@ -43,7 +36,13 @@ void CheckBox::State(std::int32_t state)
 
 void CheckBox::MakeWidget()
 {
-    ControlWidget::Attach(*this, new QCheckBox(ControlWidget::ParentFor(*this)));
+    auto* box = new QCheckBox(ControlWidget::ParentFor(*this));
+    // What the player sets is the state, so that a later change of the
+    // box's look does not undo it.
+    QObject::connect(box, &QCheckBox::stateChanged, box, [this](int state) {
+        state_ = state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
+    });
+    ControlWidget::Attach(*this, box);
 }
 
 void CheckBox::UpdateWidget()

@@ -90,7 +90,7 @@ void Window::ShowWithin(Ref<Window> parent, std::int32_t)
     if (parent.Get() == this)
         throw UsageException("window '" + fullClassName_ + "' cannot be shown within itself");
     QWidget* parentContent = parent->native_->content;
-    if (ended_ || parentContent == nullptr) {
+    if (ended_ || parent->ended_ || parentContent == nullptr) {
         qCWarning(rbWindow) << "window" << fullClassName_.c_str() << "cannot be shown within a closed window; ignored";
         return;
     }
@@ -123,6 +123,11 @@ void Window::End()
     ended_ = true;
     Hide();
     windows::Unregister(*this);
+    // A sheet or panel goes with the window it is shown within, whose widgets
+    // hold its own.
+    for (const auto& window : windows::FrontToBack())
+        if (window->native_->frame && window->native_->frame->parentWidget() == native_->content)
+            window->End();
 }
 
 bool Window::Visible() const

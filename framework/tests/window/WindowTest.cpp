@@ -167,6 +167,29 @@ TEST_F(WindowTest, SheetTakesTheParentsInputWhileItIsUp)
     EXPECT_EQ(pushes, 1) << "the parent has its input back once the sheet has closed";
 }
 
+TEST_F(WindowTest, SheetEndsWithTheWindowItIsShownWithin)
+{
+    auto parent = TestWindow::Build({}, "Parent.Parent");
+    parent->Show();
+    auto sheet = TestWindow::Build({}, "Sheet.Sheet");
+    rb::SetProperties(sheet, rb::PropertyList().Integer("Frame", 8).Bytes());
+    sheet->ShowWithin(parent);
+    parent->Close();
+    ProcessEvents();
+    EXPECT_TRUE(rb::GetImplicitWindow("Sheet.Sheet").IsNil());
+    sheet->Show();
+    sheet->ShowWithin(parent);
+    EXPECT_FALSE(sheet->Visible());
+
+    auto newParent = TestWindow::Build({}, "Parent.Parent");
+    newParent->Show();
+    auto newSheet = TestWindow::Build({}, "Sheet.Sheet");
+    newSheet->ShowWithin(newParent);
+    EXPECT_TRUE(newSheet->Visible());
+    newSheet->ShowWithin(parent);
+    EXPECT_EQ(rb::FrameWidgetOf(*newSheet)->parentWidget(), rb::WidgetOf(*newParent)) << "not within a closed window";
+}
+
 TEST_F(WindowTest, KeysInASheetStayInTheSheet)
 {
     auto parent = TestWindow::Build(
