@@ -1,3 +1,4 @@
+#include "BoardPaint.h"
 #include "PlayDriver.h"
 #include "PlayFixture.h"
 
@@ -181,30 +182,17 @@ TEST_F(Play, AnItemIsHitStrictlyInsideItsRectangleOnABoardPixelThatIsNotWhite)
     }
 }
 
-// The box of the picture's pixels that are not white, as left, top, right, bottom (exclusive).
-std::array<std::int32_t, 4> PaintedArea(const rb::Ref<rb::Picture>& picture)
-{
-    std::array<std::int32_t, 4> area{picture->Width(), picture->Height(), 0, 0};
-    const auto g = picture->Graphics();
-    for (std::int32_t y = 0; y < picture->Height(); ++y)
-        for (std::int32_t x = 0; x < picture->Width(); ++x)
-            if (!(g->Pixel(x, y) == rb::RGB(255, 255, 255)))
-                area = {std::min(area[0], x), std::min(area[1], y), std::max(area[2], x + 1),
-                        std::max(area[3], y + 1)};
-    return area;
-}
-
 TEST_F(Play, ABoxCentresItsPictureAndLowersOneNotAsHighAsItself)
 {
     struct Shown {
         std::int32_t width;
         std::int32_t height;
-        std::array<std::int32_t, 4> area;
+        PixelBox area;
     };
     const Shown cases[] = {
         {200, 239, {50, 0, 250, 239}},
         {200, 201, {50, 34, 250, 235}},
-        {0, 0, {300, 239, 0, 0}}, // before the first deal: nothing drawn
+        {0, 0, {}}, // before the first deal: nothing drawn
     };
     StartGame();
     const auto box = Box(1);
@@ -213,7 +201,7 @@ TEST_F(Play, ABoxCentresItsPictureAndLowersOneNotAsHighAsItself)
         box->tempic = shown.width == 0 ? nullptr : play::SolidPicture(shown.width, shown.height, Qt::blue);
         auto painted = rb::New<rb::Picture>(300, 239, 32);
         box->Event_Paint(painted->Graphics());
-        EXPECT_EQ(PaintedArea(painted), shown.area);
+        EXPECT_EQ(Differences(painted, rb::New<rb::Picture>(300, 239, 32), {0, 0, 300, 239}), shown.area);
     }
     EXPECT_NO_THROW(box->Event_Paint(nullptr));
 }
