@@ -28,6 +28,12 @@ struct Dropped {
     QImage picture;
 };
 
+// One of the framework's small bad files.
+QUrl Shared(const char* name)
+{
+    return QUrl::fromLocalFile(QString(RB_FRAMEWORK_TEST_DATA_DIR "/") + name);
+}
+
 class DropTest : public CanvasFixture {
 protected:
     void TearDown() override
@@ -82,6 +88,8 @@ TEST_F(DropTest, DropRaisesDropObjectSayingWhetherAPictureCame)
          Image(Qt::green, 6, 5)},
         {"text", [](QMimeData& d) { d.setText("an apple"); }, true, {}},
         {"a file that is no picture", [&](QMimeData& d) { d.setUrls({QUrl::fromLocalFile(text)}); }, true, {}},
+        {"a damaged picture file", [](QMimeData& d) { d.setUrls({Shared("truncated.png")}); }, true, {}},
+        {"a picture file too large", [](QMimeData& d) { d.setUrls({Shared("huge.png")}); }, true, {}},
         {"a picture too large",
          [](QMimeData& d) { d.setImageData(Image(Qt::red, rb::Picture::MaxSide + 1, 1)); }, true, {}},
         {"this program's drag without a picture", [](QMimeData& d) { d.setData("application/x-rbframework-drag", "1"); },
