@@ -9,7 +9,8 @@
 #include <QUrl>
 #include <QWidget>
 
-Q_LOGGING_CATEGORY(rbDnd, "rb.dnd")
+// Drags and drops are traced only when asked for (QT_LOGGING_RULES="rb.dnd.debug=true").
+Q_LOGGING_CATEGORY(rbDnd, "rb.dnd", QtInfoMsg)
 
 namespace rb {
 namespace {
