@@ -62,6 +62,11 @@ void Press(const rb::Window& window, QPoint at)
     SendMouse(window, at, QEvent::MouseButtonPress);
 }
 
+void Move(const rb::Window& window, QPoint to)
+{
+    SendMouse(window, to, QEvent::MouseMove);
+}
+
 void Click(const rb::RectControl& control)
 {
     QWidget* widget = rb::WidgetOf(control);

@@ -21,6 +21,8 @@ namespace play {
 void Click(const rb::Window& window, QPoint at);
 // A press only; the release of a drag that the framework ran is not sent.
 void Press(const rb::Window& window, QPoint at);
+// The mouse moved there with no button down.
+void Move(const rb::Window& window, QPoint to);
 // A click in the middle of the control (a button, a box).
 void Click(const rb::RectControl& control);
 

@@ -8,6 +8,7 @@
 #include "rb/Graphics.h"
 #include "rb/RectControl.h"
 #include "rb/StaticText.h"
+#include "rb/System.h"
 #include "rb/Window.h"
 #include "rb/qt/QtAccess.h"
 
@@ -147,6 +148,25 @@ TEST_F(Play, TheBasketServesNothingWhileAnItemWaitsOrNoneIsLeftToServe)
         EXPECT_EQ(Module1::s->Ubound(), deck);
         EXPECT_TRUE(sounds.Take().empty());
         FinishGame();
+    }
+}
+
+TEST_F(Play, TheBoardTakesTheFingerPointerOverTheBasketAndKeepsIt)
+{
+    struct Moved {
+        QPoint to;
+        bool finger;
+    };
+    const Moved moves[] = {
+        {{300, 300}, false}, {{440, 640}, false}, {{500, 705}, false}, {{441, 581}, true}, {{300, 300}, true},
+    };
+    StartGame();
+    Answer("1");
+    for (const auto& move : moves) {
+        SCOPED_TRACE(std::to_string(move.to.x()) + ", " + std::to_string(move.to.y()));
+        play::Move(*Main(), move.to);
+        const auto expected = move.finger ? rb::System::Cursors().FingerPointer : nullptr;
+        EXPECT_EQ(Main()->Canvas1()->MouseCursor(), expected);
     }
 }
 
