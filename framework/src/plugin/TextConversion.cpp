@@ -60,14 +60,33 @@ Converter OpenConverter(const char* fromName, std::uint32_t to)
     return Converter(converter == reinterpret_cast<iconv_t>(-1) ? nullptr : converter);
 }
 
+bool HoldsTagCharacters(std::string_view utf32)
+{
+    for (std::size_t at = 0; at + 4 <= utf32.size(); at += 4)
+        if (utf32.substr(at, 3) == "\x00\x0E\x00"sv && static_cast<unsigned char>(utf32[at + 3]) < 0x80)
+            return true;
+    return false;
+}
+
+// What iconv takes where it should refuse: UTF-8 copied to UTF-8 may hold code
+// points past U+10FFFF, and on the way to an 8-bit encoding the tag characters
+// U+E0000 to U+E007F are dropped, while every other character the encoding
+// lacks is refused. Reading the text as UTF-32 first catches both.
+bool IconvLetsThrough(std::string_view bytes, std::uint32_t from, std::uint32_t to)
+{
+    const bool eightBit = to == RB_ENCODING_MAC_ROMAN || to == RB_ENCODING_ASCII;
+    if (!eightBit && !(from == RB_ENCODING_UTF8 && to == RB_ENCODING_UTF8))
+        return false;
+    const std::optional<std::string> utf32 = ConvertText(bytes, from, RB_ENCODING_UTF32);
+    return !utf32 || (eightBit && HoldsTagCharacters(*utf32));
+}
+
 } // namespace
 
 std::optional<std::string> ConvertText(std::string_view bytes, std::uint32_t from, std::uint32_t to)
 {
-    // iconv copies UTF-8 to UTF-8 without refusing code points past U+10FFFF;
-    // its UTF-32 writer refuses them.
-    if (from == RB_ENCODING_UTF8 && to == RB_ENCODING_UTF8)
-        return ConvertText(bytes, from, RB_ENCODING_UTF32) ? std::optional<std::string>(bytes) : std::nullopt;
+    if (IconvLetsThrough(bytes, from, to))
+        return std::nullopt;
     const Reading reading = ReadingOf(from, bytes);
     const Converter converter = OpenConverter(reading.name, to);
     if (!converter)

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <iterator>
 #include <string>
 
@@ -56,20 +55,34 @@ TEST(FuzzFindingsTest, ObjectGettersAreCalledAsTheTypeTheyReturn)
     EXPECT_TRUE(rb::ObjectProperty(font, "File").IsNil());
 }
 
-// HostString's input 9E B1 D5 8D F5 BB BF 8D: UTF-8 bytes past U+10FFFF were
-// refused on the way to UTF-16 but copied to UTF-8 as if they were text.
-TEST(FuzzFindingsTest, UTF8PastTheLastCodePointIsNoText)
+// Conversions that iconv lets through where it should refuse them, the first
+// and fourth from HostString's inputs.
+TEST(FuzzFindingsTest, TextThatCannotBeWrittenGivesNil)
 {
-    const char* const rows[] = {"\xF5\xBB\xBF\x8D", "\xF4\x90\x80\x80", "A\xF8\x88\x80\x80\x80"};
+    struct Row {
+        const char* what;
+        std::string bytes;
+        std::uint32_t from;
+        std::uint32_t to;
+    };
+    const std::string tagInUTF32 = std::string(24, '\0') + std::string("\x00\x0E\x00\x00\x00\x00\x00\x00", 8);
+    const Row rows[] = {
+        {"9E B1 D5 8D F5 BB BF 8D: past U+10FFFF, UTF-8 to UTF-8", "\xF5\xBB\xBF\x8D", RB_ENCODING_UTF8, RB_ENCODING_UTF8},
+        {"U+110000, UTF-8 to UTF-8", "\xF4\x90\x80\x80", RB_ENCODING_UTF8, RB_ENCODING_UTF8},
+        {"a five-byte form, UTF-8 to UTF-8", "A\xF8\x88\x80\x80\x80", RB_ENCODING_UTF8, RB_ENCODING_UTF8},
+        {"03 00 00 00 ...: the tag U+E0000, UTF-32 to Mac Roman", tagInUTF32, RB_ENCODING_UTF32, RB_ENCODING_MAC_ROMAN},
+        {"the tag U+E0001, UTF-8 to ASCII", "A\xF3\xA0\x80\x81" "B", RB_ENCODING_UTF8, RB_ENCODING_ASCII},
+    };
     const auto buildString = Callback<RbREALBuildStringFn>("REALBuildString");
     const auto setEncoding = Callback<RbREALSetStringEncodingFn>("REALSetStringEncoding");
     const auto convertString = Callback<RbREALConvertStringFn>("REALConvertString");
-    for (const char* bytes : rows) {
-        SCOPED_TRACE(testing::PrintToString(std::string(bytes)));
-        const rb::Ref<rb::Object> string = rb::AdoptPluginResult(buildString(bytes, std::strlen(bytes)));
-        setEncoding(static_cast<RbHostString*>(rb::HostObjectOf(string)), RB_ENCODING_UTF8);
-        for (const std::uint32_t encoding : {RB_ENCODING_UTF8, RB_ENCODING_UTF16})
-            EXPECT_EQ(convertString(static_cast<RbHostString*>(rb::HostObjectOf(string)), encoding), nullptr);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const rb::Ref<rb::Object> string =
+            rb::AdoptPluginResult(buildString(row.bytes.data(), static_cast<std::uint32_t>(row.bytes.size())));
+        auto* record = static_cast<RbHostString*>(rb::HostObjectOf(string));
+        setEncoding(record, row.from);
+        EXPECT_TRUE(rb::AdoptPluginResult(convertString(record, row.to)).IsNil());
     }
 }
 
