@@ -4,6 +4,7 @@
 #include "window/WindowContent.h"
 #include "window/WindowWidgets.h"
 
+#include <QAbstractScrollArea>
 #include <QMouseEvent>
 
 namespace rb {
@@ -12,6 +13,12 @@ ControlWidget::ControlWidget(RectControl& control, QWidget* widget) : control_(c
 {
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
+    // A scrolling control (a text area) gets its mouse through its viewport.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) {
+        viewport_ = area->viewport();
+        viewport_->setMouseTracking(true);
+        viewport_->installEventFilter(this);
+    }
 }
 
 ControlWidget::~ControlWidget()
@@ -35,25 +42,26 @@ QWidget* ControlWidget::ParentFor(const RectControl& control)
 
 bool ControlWidget::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != widget_)
+    if (watched != widget_ && (watched != viewport_ || viewport_.isNull()))
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove:
-        return MouseEvent(event);
+        return MouseEvent(static_cast<QWidget*>(watched), event);
     case QEvent::Enter:
-        control_.RaiseMouseEnter();
+        if (watched == widget_)
+            control_.RaiseMouseEnter();
         return false;
     default:
         return false;
     }
 }
 
-bool ControlWidget::MouseEvent(QEvent* event)
+bool ControlWidget::MouseEvent(QWidget* receiver, QEvent* event)
 {
     auto* mouse = static_cast<QMouseEvent*>(event);
-    const QPoint at = mouse->position().toPoint();
+    const QPoint at = receiver->mapTo(widget_, mouse->position().toPoint());
     if (auto window = control_.Window(); window && window->Native().content)
         window->Native().mouse = widget_->mapTo(window->Native().content, at);
     Ref<RectControl> keepAlive(&control_);

@@ -26,10 +26,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool MouseEvent(QEvent* event);
+    bool MouseEvent(QWidget* receiver, QEvent* event);
 
     RectControl& control_;
     QPointer<QWidget> widget_;
+    QPointer<QWidget> viewport_;
     bool claimed_ = false;
 };
 

@@ -123,6 +123,47 @@ TEST_F(ControlTest, BoundHandlerRunsInsteadOfTheClassesOwnEvent)
     EXPECT_EQ(window->log.back(), "MouseDown 10,10") << "a press the control does not claim goes on to the window";
 }
 
+TEST_F(ControlTest, EveryKindOfControlHasItsMouseEvents)
+{
+    std::vector<std::string> log;
+    const auto bind = [&log](rb::Ref<rb::RectControl> control) {
+        const std::string name = control->Name();
+        rb::InstallInstanceEventHandler(
+            control, "MouseDown",
+            Handler(std::function<bool(int, int)>([&log, name](int x, int y) {
+                        log.push_back(name + " down " + std::to_string(x) + "," + std::to_string(y));
+                        return true;
+                    }),
+                    "( Int32, Int32 ) as Boolean"));
+        rb::InstallInstanceEventHandler(
+            control, "MouseUp",
+            Handler(std::function<void(int, int)>([&log, name](int x, int y) {
+                        log.push_back(name + " up " + std::to_string(x) + "," + std::to_string(y));
+                    }),
+                    "( Int32, Int32 )"));
+    };
+    auto window = TestWindow::Build([&](TestWindow& w) {
+        bind(w.Add<rb::Canvas>("Canvas", Placed(0, 0)));
+        bind(w.Add<rb::StaticText>("StaticText", Placed(0, 30)));
+        bind(w.Add<rb::TextArea>("TextArea", Placed(0, 60)));
+        bind(w.Add<rb::TextField>("TextField", Placed(0, 90)));
+        bind(w.Add<rb::CheckBox>("CheckBox", Placed(0, 120)));
+        bind(w.Add<rb::PushButton>("PushButton", Placed(0, 150)));
+        bind(w.Add<rb::GroupBox>("GroupBox", Placed(0, 180)));
+        bind(w.Add<rb::Rectangle>("Rectangle", Placed(0, 210)));
+    });
+    rb::SetProperties(window, rb::PropertyList().Integer("Width", 100).Integer("Height", 240).Bytes());
+    window->Show();
+    for (const char* name : {"Canvas", "StaticText", "TextArea", "TextField", "CheckBox", "PushButton", "GroupBox", "Rectangle"}) {
+        SCOPED_TRACE(name);
+        log.clear();
+        const auto control = rb::RuntimeWindowControlByName(window, name).Cast<rb::RectControl>();
+        Player::Click(rb::WidgetOf(*window), QPoint(5, control->Top() + 6));
+        EXPECT_EQ(log, (std::vector<std::string>{std::string(name) + " down 5,6", std::string(name) + " up 5,6"}));
+    }
+    EXPECT_FALSE(rb::RuntimeWindowControlByName(window, "CheckBox").Cast<rb::CheckBox>()->Value()) << "a claimed press does not tick";
+}
+
 class KeyTest : public ControlTest {
 protected:
     void SetUp() override

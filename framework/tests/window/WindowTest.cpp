@@ -190,6 +190,29 @@ TEST_F(WindowTest, SheetEndsWithTheWindowItIsShownWithin)
     EXPECT_EQ(rb::FrameWidgetOf(*newSheet)->parentWidget(), rb::WidgetOf(*newParent)) << "not within a closed window";
 }
 
+TEST_F(WindowTest, PanelShowsWithinItsParentWithoutTakingItsInput)
+{
+    rb::Ref<rb::PushButton> button;
+    auto parent = TestWindow::Build(
+        [&](TestWindow& w) {
+            button = w.Add<rb::PushButton>("PushButton1", rb::PropertyList().Integer("Top", 150).Integer("Width", 80).Integer("Height", 20).Bytes());
+        },
+        "Parent.Parent");
+    rb::SetProperties(parent, rb::PropertyList().Integer("Width", 400).Integer("Height", 200).Bytes());
+    int pushes = 0;
+    rb::InstallInstanceEventHandler(button, "Action",
+                                    rb::RuntimeCreateDelegate(std::function<void()>([&] { ++pushes; }), "(  )"));
+    parent->Show();
+    auto panel = TestWindow::Build({}, "Panel.Panel");
+    rb::SetProperties(panel, rb::PropertyList().Integer("Frame", 10).Integer("Width", 200).Integer("Height", 100).Bytes());
+    panel->ShowWithin(parent);
+    panel->Hide();
+    panel->ShowWithin(parent);
+    EXPECT_EQ(std::count(panel->log.begin(), panel->log.end(), "Activate"), 2) << "activated at each showing";
+    Player::Click(rb::WidgetOf(*parent), QPoint(10, 160));
+    EXPECT_EQ(pushes, 1);
+}
+
 TEST_F(WindowTest, KeysInASheetStayInTheSheet)
 {
     auto parent = TestWindow::Build(
