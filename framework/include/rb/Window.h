@@ -27,7 +27,8 @@ class WindowWidgets; // the Qt side of a window, internal to the framework
 // Frame codes: 0 document, 1 movable modal, 2 modal dialog, 4 plain box (no
 // frame at all), 8 sheet, 10 panel within its parent. The modal kinds (1, 2,
 // 4 and 8 shown on its own) are application-modal, but Show returns at once.
-// The content area is exactly Width x Height below the window's menu bar;
+// The content area is exactly Width x Height below the window's menu bar,
+// each kept within 0 to 16777215, the sizes a window can have;
 // controls and mouse positions are in content coordinates.
 class Window : public Designable {
 public:

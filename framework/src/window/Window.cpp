@@ -152,6 +152,9 @@ void Window::Height(std::int32_t height)
 
 void Window::ResizeContent(std::int32_t width, std::int32_t height)
 {
+    // Within the sizes Qt gives a widget, the differences below cannot overflow.
+    width = std::clamp(width, 0, QWIDGETSIZE_MAX);
+    height = std::clamp(height, 0, QWIDGETSIZE_MAX);
     if (width == width_ && height == height_)
         return;
     const std::int32_t dx = width - width_;
