@@ -18,7 +18,8 @@ class ControlWidget; // the Qt side of a control, internal to the framework
 
 // A control with a place on its window. Left, Top, Width and Height are in
 // window coordinates, also for a control placed inside another one
-// (InitialParent). A control keeps its properties whether or not its widget
+// (InitialParent), and kept where Qt can place a widget: Left and Top within
+// -16777215 to 16777215, Width and Height within 0 to 16777215. A control keeps its properties whether or not its widget
 // exists: the widget is made by Constructor and shown once the control has
 // been added to its window and is Visible.
 class RectControl : public Control {

@@ -8,7 +8,25 @@
 #include "window/ControlWidget.h"
 #include "window/WindowLog.h"
 
+#include <QWidget>
+
+#include <algorithm>
+
 namespace rb {
+namespace {
+
+// Where Qt can place a widget; within it, no sum or difference below overflows.
+std::int32_t Position(std::int64_t value)
+{
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+}
+
+std::int32_t Side(std::int64_t value)
+{
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, 0, QWIDGETSIZE_MAX));
+}
+
+} // namespace
 
 RectControl::RectControl() = default;
 RectControl::~RectControl() = default;
@@ -29,25 +47,25 @@ void RectControl::Constructor()
 
 void RectControl::Left(std::int32_t left)
 {
-    left_ = left;
+    left_ = Position(left);
     PlaceWidget();
 }
 
 void RectControl::Top(std::int32_t top)
 {
-    top_ = top;
+    top_ = Position(top);
     PlaceWidget();
 }
 
 void RectControl::Width(std::int32_t width)
 {
-    width_ = width;
+    width_ = Side(width);
     PlaceWidget();
 }
 
 void RectControl::Height(std::int32_t height)
 {
-    height_ = height;
+    height_ = Side(height);
     PlaceWidget();
 }
 
@@ -124,9 +142,9 @@ void RectControl::FollowWindowResize(std::int32_t dx, std::int32_t dy)
 {
     auto follow = [](bool lockLow, bool lockHigh, std::int32_t delta, std::int32_t& position, std::int32_t& size) {
         if (lockHigh && lockLow)
-            size += delta;
+            size = Side(std::int64_t{size} + delta);
         else if (lockHigh)
-            position += delta;
+            position = Position(std::int64_t{position} + delta);
     };
     follow(lockLeft_, lockRight_, dx, left_, width_);
     follow(lockTop_, lockBottom_, dy, top_, height_);
