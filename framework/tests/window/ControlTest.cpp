@@ -315,6 +315,10 @@ TEST_F(ControlTest, ControlsShowTheirDesignedProperties)
                                                                .Bytes());
         w.Add<rb::TextArea>("TextArea1", Placed(10, 40) + rb::PropertyList().String("Text", "a\rb").Integer("Alignment", 2).Bytes());
         w.Add<rb::PushButton>("PushButton1", Placed(10, 70) + rb::PropertyList().String("Caption", "&OK").Boolean("Default", true).Bytes());
+        auto label = w.Add<rb::StaticText>("StaticText1");
+        label->TextSize(72);
+        label->TextUnit(0);
+        rb::SetProperties(label, rb::PropertyList().String("TextFont", "Kidprint Regular").Boolean("Underline", true).Bytes());
     });
     auto widget = [&](const char* name) { return rb::WidgetOf(*rb::RuntimeWindowControlByName(window, name).Cast<rb::RectControl>()); };
 
@@ -338,6 +342,11 @@ TEST_F(ControlTest, ControlsShowTheirDesignedProperties)
     EXPECT_TRUE(area->document()->defaultTextOption().alignment() & Qt::AlignHCenter);
 
     EXPECT_EQ(static_cast<QAbstractButton*>(widget("PushButton1"))->text(), "&OK");
+
+    const QFont font = widget("StaticText1")->font();
+    EXPECT_EQ(font.family(), "Kidprint Regular");
+    EXPECT_EQ(font.pixelSize(), 72) << "the size set before the list stays";
+    EXPECT_TRUE(font.underline());
 }
 
 TEST_F(ControlTest, CheckBoxKeepsWhatThePlayerSetWhenItsLookChanges)

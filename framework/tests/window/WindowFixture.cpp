@@ -7,7 +7,17 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
+
+namespace {
+
+std::vector<QPointer<QWidget>> ToPointers(const QWidgetList& widgets)
+{
+    return {widgets.begin(), widgets.end()};
+}
+
+} // namespace
 
 rb::Ref<TestWindow> TestWindow::Build(std::function<void(TestWindow&)> createControls, std::string fullClassName)
 {
@@ -70,8 +80,10 @@ void WindowFixture::TearDown()
     for (const auto& window : rb::windows::FrontToBack())
         rb::WindowEvents::End(*window);
     ProcessEvents();
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        delete widget;
+    // What is left is the test's own: message boxes and the like.
+    for (const QPointer<QWidget>& widget : ToPointers(QApplication::topLevelWidgets()))
+        if (widget && widget->parentWidget() == nullptr)
+            delete widget.data();
 }
 
 void WindowFixture::ProcessEvents()
