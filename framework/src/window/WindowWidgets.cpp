@@ -14,16 +14,25 @@
 namespace rb {
 namespace {
 
-// Over a parent's content while a sheet is up: takes the parent's clicks.
+// Over a parent's content while a sheet is up, whatever the parent's size:
+// takes the parent's clicks.
 class InputBlocker : public QWidget {
 public:
     explicit InputBlocker(QWidget* parent) : QWidget(parent)
     {
         setGeometry(parent->rect());
         setAttribute(Qt::WA_NoMousePropagation);
+        parent->installEventFilter(this);
     }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parentWidget() && event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        return false;
+    }
+
     void mousePressEvent(QMouseEvent*) override {}
     void mouseReleaseEvent(QMouseEvent*) override {}
     void mouseDoubleClickEvent(QMouseEvent*) override {}
@@ -105,8 +114,6 @@ void WindowWidgets::ApplySize(std::int32_t width, std::int32_t height)
         frame->layout()->setSizeConstraint(QLayout::SetFixedSize);
     }
     frame->adjustSize();
-    if (blocker && blocker->parentWidget())
-        blocker->setGeometry(blocker->parentWidget()->rect());
 }
 
 void WindowWidgets::UpdateMenuBar(Window& window)

@@ -162,6 +162,11 @@ TEST_F(WindowTest, SheetTakesTheParentsInputWhileItIsUp)
     Player::Click(content, QPoint(150, 50));
     EXPECT_EQ(sheet->log.back(), "MouseDown 50,50") << "the sheet has the click";
 
+    parent->Width(600);
+    parent->Height(300);
+    Player::Click(content, QPoint(550, 250));
+    EXPECT_EQ(parent->log, Log{}) << "also where the parent has grown";
+
     sheet->Close();
     Player::Click(content, QPoint(50, 160));
     EXPECT_EQ(pushes, 1) << "the parent has its input back once the sheet has closed";
