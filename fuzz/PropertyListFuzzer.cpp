@@ -1,6 +1,7 @@
-// SetProperties with any list against a new window or one of its controls.
-// The first byte chooses the target, the rest is the list. A bad list throws
-// UsageException; anything else is a finding.
+// SetProperties with any list against a new window or one of its controls,
+// then the window at its smallest and largest. The first byte chooses the
+// target, the rest is the list. A bad list throws UsageException; anything
+// else is a finding.
 #include "FuzzSupport.h"
 
 #include "rb/CheckBox.h"
@@ -17,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWidget>
 
 #include <string_view>
 
@@ -78,6 +80,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rb::SetProperties(Target(window, choice), list);
     } catch (const rb::UsageException&) {
         // the documented outcome for a bad list
+    }
+    // The window's smallest and largest sizes, which locked controls follow.
+    for (const std::int32_t side : {0, QWIDGETSIZE_MAX, 100}) {
+        window->Width(side);
+        window->Height(side);
     }
     window->Close();
     // A closed window goes at the event loop's next turn, its widgets after it.
