@@ -3,6 +3,7 @@
 #include "rb/Application.h"
 #include "rb/EventDelivery.h"
 #include "rb/testing/TestBundle.h"
+#include "graphics/PicturePrefetch.h"
 #include "plugin/PluginLoader.h"
 #include "window/WindowRegistry.h"
 
@@ -51,6 +52,9 @@ void RuntimeInit(int& argc, char** argv)
 
 void RunFrameworkInitialization(const Ref<Delegate>& startup)
 {
+    // The bundle's pictures decode meanwhile; the game opens them at its start.
+    if (ExecutableFile())
+        PicturePrefetch::Start(GetApplicationBundleResources()->Path());
     InitializePlugins();
     DeliverEvent("start-up", [&] { startup->Function<void>()(); });
 }
@@ -65,6 +69,7 @@ int RuntimeRun()
 
 void RuntimeExit()
 {
+    PicturePrefetch::Stop();
     windows::EndAll();
     State() = RuntimeState{};
     RuntimeRegisterAppObject(nullptr);

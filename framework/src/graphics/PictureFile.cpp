@@ -1,26 +1,37 @@
+#include "graphics/PicturePrefetch.h"
 #include "graphics/QtPicture.h"
 
 #include <QImageReader>
 
 namespace rb {
 
-Ref<Picture> LoadPicture(const std::filesystem::path& path)
+QImage DecodePicture(const std::filesystem::path& path, std::string& complaint)
 {
-    const std::string name = path.filename().string();
     QImageReader reader(QString::fromStdString(path.string()));
     if (reader.format() != "png") {
-        qCWarning(rbPicture, "picture '%s': missing or not a PNG file", name.c_str());
+        complaint = "missing or not a PNG file";
         return {};
     }
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > Picture::MaxSide || size.height() > Picture::MaxSide) {
-        qCWarning(rbPicture, "picture '%s': a size of %d x %d is refused; at most %d pixels either way", name.c_str(),
-                  size.width(), size.height(), Picture::MaxSide);
+        complaint = "a size of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+                    " is refused; at most " + std::to_string(Picture::MaxSide) + " pixels either way";
         return {};
     }
-    const QImage image = reader.read();
+    QImage image = reader.read();
+    if (image.isNull())
+        complaint = "cannot be read: " + reader.errorString().toStdString();
+    return image;
+}
+
+Ref<Picture> LoadPicture(const std::filesystem::path& path)
+{
+    if (auto prefetched = PicturePrefetch::Take(path))
+        return PictureFromImage(*prefetched);
+    std::string complaint;
+    const QImage image = DecodePicture(path, complaint);
     if (image.isNull()) {
-        qCWarning(rbPicture, "picture '%s': cannot be read: %s", name.c_str(), qUtf8Printable(reader.errorString()));
+        qCWarning(rbPicture, "picture '%s': %s", path.filename().string().c_str(), complaint.c_str());
         return {};
     }
     return PictureFromImage(image);

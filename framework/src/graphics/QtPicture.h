@@ -6,6 +6,7 @@
 #include <QLoggingCategory>
 
 #include <filesystem>
+#include <string>
 
 Q_DECLARE_LOGGING_CATEGORY(rbPicture)
 
@@ -32,6 +33,10 @@ void PictureChanged(const Picture& picture);
 
 // A picture of the image; the image's alpha becomes the mask when one is asked for.
 Ref<Picture> PictureFromImage(const QImage& image);
+
+// The PNG file decoded; a null image, with the reason in complaint, where
+// LoadPicture gives nil.
+QImage DecodePicture(const std::filesystem::path& path, std::string& complaint);
 
 // The PNG file as a picture; nil for a missing file, one that is no PNG, a
 // damaged one, or one larger than Picture::MaxSide either way (refused before
