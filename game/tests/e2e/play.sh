@@ -64,7 +64,7 @@ start_xvfb() {
 # The id of the visible window of that exact name, waiting for it.
 wait_window() {
   local id
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1 || true)
     if [ -n "$id" ]; then
       echo "$id"
@@ -93,7 +93,7 @@ food_at() { QT_QPA_PLATFORM=offscreen "$matcher" "$bundle" "$shots/$1.png" "$ox"
 # program, under the sanitizers, may take a while to draw).
 food_shown() {
   local name=$1 attempt
-  for attempt in $(seq 10); do
+  for attempt in $(seq 20); do
     shot "$name"
     if food_at "$@"; then return 0; fi
     sleep 0.5
@@ -143,7 +143,7 @@ score=$(look 02-dealt 463 71 74 64)
 for item in 1 2 3; do
   basket=$(look "1$((item - 1))-sorted" 380 525 240 190 2>/dev/null || look 02-dealt 380 525 240 190)
   click 500 640
-  for _ in $(seq 10); do
+  for _ in $(seq 20); do
     shot "1$item-served"
     [ "$(look "1$item-served" 380 525 240 190)" != "$basket" ] && break
     sleep 0.5
@@ -161,7 +161,7 @@ for item in 1 2 3; do
   xdotool mouseup 1
   # A right answer: the score moves and the box shows the item (but the end
   # window, which opens at the last drop, stands over the middle box).
-  for _ in $(seq 10); do
+  for _ in $(seq 20); do
     sleep 0.5
     shot "1$item-sorted"
     now=$(look "1$item-sorted" 463 71 74 64)
