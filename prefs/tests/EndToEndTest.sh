@@ -23,6 +23,8 @@ trap finish EXIT
 
 fail() {
   echo "FAILED: $*" >&2
+  echo "--- the program's output:" >&2
+  cat "$work/game.log" >&2 2>/dev/null || true
   exit 1
 }
 

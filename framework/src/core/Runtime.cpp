@@ -46,6 +46,9 @@ bool AnyWindow()
 
 void RuntimeInit(int& argc, char** argv)
 {
+    // Menu bars stay in their windows: a desktop's global menu is reached over
+    // the session bus, whose first call can block the start for good.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     if (QApplication::instance() == nullptr)
         State().qtApplication = std::make_unique<QApplication>(argc, argv);
 }
