@@ -22,26 +22,44 @@ int Opacity(QRgb maskPixel)
     return 255 - qGray(maskPixel);
 }
 
-QRgb StraightPixel(const PictureData& data, int x, int y)
-{
-    const QRgb colour = reinterpret_cast<const QRgb*>(data.colour.constScanLine(y))[x];
-    if (!data.mask)
-        return colour;
-    const QImage& mask = PictureAccess::Data(*data.mask).colour;
-    return qRgba(qRed(colour), qGreen(colour), qBlue(colour),
-                 Opacity(reinterpret_cast<const QRgb*>(mask.constScanLine(y))[x]));
-}
+// One row of a picture, read as straight ARGB: its colour through its mask,
+// or through its own alpha when it has no mask. Rows are fetched once, not
+// per pixel, since the masks are composed at every paint.
+class StraightRow {
+public:
+    StraightRow(const PictureData& data, int y)
+        : colour_(reinterpret_cast<const QRgb*>(data.colour.constScanLine(y))),
+          mask_(data.mask ? reinterpret_cast<const QRgb*>(PictureAccess::Data(*data.mask).colour.constScanLine(y))
+                          : nullptr)
+    {
+    }
+
+    QRgb operator[](int x) const
+    {
+        const QRgb colour = colour_[x];
+        if (mask_ == nullptr)
+            return colour;
+        return qRgba(qRed(colour), qGreen(colour), qBlue(colour), Opacity(mask_[x]));
+    }
+
+private:
+    const QRgb* colour_;
+    const QRgb* mask_;
+};
 
 QImage Compose(const PictureData& data)
 {
     if (!data.mask)
         return data.colour.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QImage composed(data.colour.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage composed(data.colour.size(), QImage::Format_ARGB32);
+    const int width = composed.width();
     for (int y = 0; y < composed.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(composed.scanLine(y));
-        for (int x = 0; x < composed.width(); ++x)
-            line[x] = qPremultiply(StraightPixel(data, x, y));
+        const StraightRow row(data, y);
+        for (int x = 0; x < width; ++x)
+            line[x] = row[x];
     }
+    composed.convertTo(QImage::Format_ARGB32_Premultiplied);
     return composed;
 }
 
@@ -59,8 +77,9 @@ void FillCoverage(PictureData& target, const PictureData& source, QPoint at)
     for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(target.colour.scanLine(y));
         const auto* maskLine = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        const StraightRow sourceRow(source, y - at.y());
         for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb s = StraightPixel(source, x - at.x(), y - at.y());
+            const QRgb s = sourceRow[x - at.x()];
             const int alpha = qAlpha(s);
             const int coverage = Opacity(maskLine[x]);
             const QRgb d = line[x];
@@ -117,10 +136,11 @@ std::unique_ptr<PictureData> WhiteData(std::int32_t width, std::int32_t height, 
 QImage TakeAlpha(QImage& colour)
 {
     QImage mask(colour.size(), QImage::Format_ARGB32);
+    const int width = colour.width();
     for (int y = 0; y < colour.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(colour.scanLine(y));
         auto* maskLine = reinterpret_cast<QRgb*>(mask.scanLine(y));
-        for (int x = 0; x < colour.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const int grey = 255 - qAlpha(line[x]);
             maskLine[x] = qRgb(grey, grey, grey);
             line[x] |= 0xff000000u;
