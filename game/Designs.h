@@ -2,6 +2,7 @@
 
 #include "rb/Control.h"
 #include "rb/PropertyList.h"
+#include "rb/Window.h"
 
 #include <cstdint>
 #include <optional>
@@ -43,3 +44,16 @@ struct ControlDesign {
 
 // Name to Enabled: place, locks, tab panel 0, no help tag, enabled.
 rb::PropertyList ControlProperties(const std::string& name, const ControlDesign& design);
+
+// The live window of that full class name ("endwindow.endwindow"), or a new
+// one built when none is: every window class's accessor.
+template <class W>
+rb::Ref<W> WindowInstance(const std::string& fullClassName)
+{
+    auto window = rb::GetImplicitWindow(fullClassName).Cast<W>();
+    if (window.IsNil()) {
+        window = rb::New<W>();
+        window->Constructor();
+    }
+    return window;
+}

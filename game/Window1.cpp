@@ -91,12 +91,7 @@ Window1::Window1() : rb::Window("Window1.Window1") {}
 
 rb::Ref<Window1> Window1::Instance()
 {
-    auto window = rb::GetImplicitWindow("Window1.Window1").Cast<Window1>();
-    if (window.IsNil()) {
-        window = rb::New<Window1>();
-        window->Constructor();
-    }
-    return window;
+    return WindowInstance<Window1>("Window1.Window1");
 }
 
 rb::Ref<Window1> Window1::Self()

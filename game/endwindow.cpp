@@ -72,12 +72,7 @@ endwindow::endwindow() : rb::Window("endwindow.endwindow") {}
 
 rb::Ref<endwindow> endwindow::Instance()
 {
-    auto window = rb::GetImplicitWindow("endwindow.endwindow").Cast<endwindow>();
-    if (window.IsNil()) {
-        window = rb::New<endwindow>();
-        window->Constructor();
-    }
-    return window;
+    return WindowInstance<endwindow>("endwindow.endwindow");
 }
 
 void endwindow::Layout()

@@ -103,12 +103,7 @@ firstwindow::firstwindow() : rb::Window("firstwindow.firstwindow") {}
 
 rb::Ref<firstwindow> firstwindow::Instance()
 {
-    auto window = rb::GetImplicitWindow("firstwindow.firstwindow").Cast<firstwindow>();
-    if (window.IsNil()) {
-        window = rb::New<firstwindow>();
-        window->Constructor();
-    }
-    return window;
+    return WindowInstance<firstwindow>("firstwindow.firstwindow");
 }
 
 rb::Ref<rb::TextArea> firstwindow::TextArea1()

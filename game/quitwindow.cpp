@@ -57,12 +57,7 @@ quitwindow::quitwindow() : rb::Window("quitwindow.quitwindow") {}
 
 rb::Ref<quitwindow> quitwindow::Instance()
 {
-    auto window = rb::GetImplicitWindow("quitwindow.quitwindow").Cast<quitwindow>();
-    if (window.IsNil()) {
-        window = rb::New<quitwindow>();
-        window->Constructor();
-    }
-    return window;
+    return WindowInstance<quitwindow>("quitwindow.quitwindow");
 }
 
 void quitwindow::Layout()

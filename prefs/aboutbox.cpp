@@ -1,5 +1,6 @@
 #include "aboutbox.h"
 
+#include "Designs.h"
 #include "PictureItems.h"
 
 #include "rb/Canvas.h"
@@ -109,12 +110,7 @@ aboutbox::aboutbox() : rb::Window("aboutbox.aboutbox") {}
 
 rb::Ref<aboutbox> aboutbox::Instance()
 {
-    auto window = rb::GetImplicitWindow("aboutbox.aboutbox").Cast<aboutbox>();
-    if (window.IsNil()) {
-        window = rb::New<aboutbox>();
-        window->Constructor();
-    }
-    return window;
+    return WindowInstance<aboutbox>("aboutbox.aboutbox");
 }
 
 void aboutbox::Layout()

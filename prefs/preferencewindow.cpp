@@ -1,5 +1,6 @@
 #include "preferencewindow.h"
 
+#include "Designs.h"
 #include "App.h"
 #include "Module1.h"
 #include "Window1.h"
@@ -174,12 +175,7 @@ preferencewindow::preferencewindow() : rb::Window("preferencewindow.preferencewi
 
 rb::Ref<preferencewindow> preferencewindow::Instance()
 {
-    auto window = rb::GetImplicitWindow("preferencewindow.preferencewindow").Cast<preferencewindow>();
-    if (window.IsNil()) {
-        window = rb::New<preferencewindow>();
-        window->Constructor();
-    }
-    return window;
+    return WindowInstance<preferencewindow>("preferencewindow.preferencewindow");
 }
 
 void preferencewindow::Layout()

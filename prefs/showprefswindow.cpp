@@ -1,5 +1,6 @@
 #include "showprefswindow.h"
 
+#include "Designs.h"
 #include "Module1.h"
 #include "PictureItems.h"
 
@@ -75,12 +76,7 @@ showprefswindow::showprefswindow() : rb::Window("showprefswindow.showprefswindow
 
 rb::Ref<showprefswindow> showprefswindow::Instance()
 {
-    auto window = rb::GetImplicitWindow("showprefswindow.showprefswindow").Cast<showprefswindow>();
-    if (window.IsNil()) {
-        window = rb::New<showprefswindow>();
-        window->Constructor();
-    }
-    return window;
+    return WindowInstance<showprefswindow>("showprefswindow.showprefswindow");
 }
 
 void showprefswindow::Layout()
