@@ -1,13 +1,14 @@
 #include <platform/FontManager.h>
 
 #include <platform/FileSpecs.h>
+#include <platform/TextEncodings.h>
 
 #include "FileBytes.h"
 #include "FontActivator.h"
 #include "FontDatabase.h"
 #include "IteratorTable.h"
 #include "PascalString.h"
-#include "TextEncodings.h"
+#include "StoredName.h"
 
 #include <cstring>
 #include <filesystem>

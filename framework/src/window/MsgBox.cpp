@@ -1,6 +1,6 @@
 #include "rb/MsgBox.h"
 
-#include "window/TextConversion.h"
+#include "window/QtText.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

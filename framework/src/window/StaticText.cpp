@@ -2,7 +2,7 @@
 
 #include "rb/PropertyTable.h"
 #include "window/ControlWidget.h"
-#include "window/TextConversion.h"
+#include "window/QtText.h"
 
 #include <QLabel>
 

@@ -3,7 +3,7 @@
 #include "rb/PropertyTable.h"
 #include "window/ControlWidget.h"
 #include "window/KeyFilter.h"
-#include "window/TextConversion.h"
+#include "window/QtText.h"
 
 #include <QTextEdit>
 

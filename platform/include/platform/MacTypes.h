@@ -68,10 +68,14 @@ enum {
     kFMGlobalIterationScope = 1      // here the same fonts as the default scope
 };
 
-// Text encodings of family names.
+// Text encodings of family names and host strings; UTF-16 and UTF-32 are
+// big-endian unless a byte-order mark says otherwise.
 enum {
     kTextEncodingMacRoman = 0,
-    kTextEncodingUTF8 = 0x08000100
+    kTextEncodingUTF16 = 0x00000100,
+    kTextEncodingASCII = 0x00000600,
+    kTextEncodingUTF8 = 0x08000100,
+    kTextEncodingUTF32 = 0x0C000100
 };
 
 #ifdef __cplusplus

@@ -1,4 +1,4 @@
-#include "window/TextConversion.h"
+#include "window/QtText.h"
 
 namespace rb {
 

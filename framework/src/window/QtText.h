@@ -1,4 +1,5 @@
 #pragma once
+// Texts and their alignments in Qt's terms.
 
 #include <QString>
 
