@@ -22,47 +22,6 @@
 
 namespace {
 
-std::string Window1Properties()
-{
-    return WindowProperties({.placement = 2, .width = 1000, .height = 800, .title = "Nubrello"}).Bytes();
-}
-
-std::string Canvas1Properties()
-{
-    return ControlProperties("Canvas1", {.width = 1000,
-                                         .height = 800,
-                                         .tabIndex = 0,
-                                         .lockLeft = true,
-                                         .lockTop = true,
-                                         .lockRight = true,
-                                         .lockBottom = true})
-        .Boolean("TabStop", true)
-        .Boolean("UseFocusRing", false)
-        .Boolean("AcceptFocus", false)
-        .Boolean("AcceptTabs", false)
-        .Boolean("DoubleBuffer", false)
-        .Boolean("EraseBackground", false)
-        .String("InitialParent", "")
-        .Bytes();
-}
-
-std::string StaticText1Properties()
-{
-    return ControlProperties("StaticText1", {.left = 463, .top = 71, .width = 74, .height = 64, .tabIndex = 3})
-        .String("Text", "0")
-        .String("TextFont", "Kidprint Regular")
-        .Boolean("Bold", true)
-        .Boolean("Italic", false)
-        .Boolean("Underline", false)
-        .Integer("TextAlign", 1)
-        .Color("TextColor", 0x000000)
-        .Boolean("Multiline", false)
-        .String("DataSource", "")
-        .String("DataField", "")
-        .String("InitialParent", "Canvas1")
-        .Bytes();
-}
-
 // The basket area: a release in it serves, the mouse over it shows the finger.
 bool InBasketArea(std::int32_t x, std::int32_t y)
 {
@@ -101,18 +60,18 @@ rb::Ref<Window1> Window1::Self()
 
 rb::Ref<rb::Canvas> Window1::Canvas1()
 {
-    return rb::RuntimeWindowControlByName(Self(), "Canvas1").Cast<rb::Canvas>();
+    return ControlNamed<rb::Canvas>(*this, "Canvas1");
 }
 
 rb::Ref<rb::StaticText> Window1::StaticText1()
 {
-    return rb::RuntimeWindowControlByName(Self(), "StaticText1").Cast<rb::StaticText>();
+    return ControlNamed<rb::StaticText>(*this, "StaticText1");
 }
 
 void Window1::Layout()
 {
     MenuBar(MenuBar1::Instance());
-    rb::SetProperties(Self(), Window1Properties());
+    DesignWindow(*this, {.placement = 2, .width = 1000, .height = 800, .title = "Nubrello"});
 }
 
 void Window1::CreateControls()
@@ -122,41 +81,33 @@ void Window1::CreateControls()
 
 void Window1::CreateControls0()
 {
-    const auto self = Self();
-
-    auto canvas = NewControl<rb::Canvas>();
-    canvas->Constructor();
-    AddControl("Canvas1", canvas);
-    auto board = rb::RuntimeWindowControlByName(self, "Canvas1").Cast<rb::Canvas>();
-    board->Backdrop(rows());
-    rb::SetProperties(board, Canvas1Properties());
-    rb::InstallInstanceEventHandler(board, "Paint",
-                                    rb::RuntimeCreateDelegate(this, &Window1::Canvas1_Paint, "( Graphics )"));
-    rb::InstallInstanceEventHandler(
-        board, "MouseDown",
-        rb::RuntimeCreateDelegate(this, &Window1::Canvas1_MouseDown, "( Int32, Int32 ) as Boolean"));
-    rb::InstallInstanceEventHandler(board, "Open", rb::RuntimeCreateDelegate(this, &Window1::Canvas1_Open, "(  )"));
-    rb::InstallInstanceEventHandler(board, "MouseUp",
-                                    rb::RuntimeCreateDelegate(this, &Window1::Canvas1_MouseUp, "( Int32, Int32 )"));
-    rb::InstallInstanceEventHandler(board, "MouseMove",
-                                    rb::RuntimeCreateDelegate(this, &Window1::Canvas1_MouseMove, "( Int32, Int32 )"));
-
-    for (std::int32_t index = 0; index < 3; ++index) {
-        auto box = NewControl<wbox>();
-        box->Constructor(index);
-        AddControl("wbox", box);
-        auto placed = rb::RuntimeWindowControlByNameIndex(self, "wbox", index).Cast<wbox>();
-        placed->Backdrop(wbox::DesignedBackdrop(index));
-        rb::SetProperties(placed, wbox::DesignedProperties(index));
-    }
-
-    auto text = NewControl<rb::StaticText>();
-    text->Constructor();
-    AddControl("StaticText1", text);
-    auto score = rb::RuntimeWindowControlByName(self, "StaticText1").Cast<rb::StaticText>();
-    score->TextSize(72);
-    score->TextUnit(0);
-    rb::SetProperties(score, StaticText1Properties());
+    auto board = MakeControl<rb::Canvas>(
+        *this, "Canvas1",
+        {.place = {.width = 1000,
+                   .height = 800,
+                   .tabIndex = 0,
+                   .lockLeft = true,
+                   .lockTop = true,
+                   .lockRight = true,
+                   .lockBottom = true},
+         .useFocusRing = false,
+         .eraseBackground = false,
+         .backdrop = rows()});
+    Bind(board, "Paint", this, &Window1::Canvas1_Paint, "( Graphics )");
+    Bind(board, "MouseDown", this, &Window1::Canvas1_MouseDown, "( Int32, Int32 ) as Boolean");
+    Bind(board, "Open", this, &Window1::Canvas1_Open, "(  )");
+    Bind(board, "MouseUp", this, &Window1::Canvas1_MouseUp, "( Int32, Int32 )");
+    Bind(board, "MouseMove", this, &Window1::Canvas1_MouseMove, "( Int32, Int32 )");
+    for (std::int32_t index = 0; index < 3; ++index)
+        MakeControl<wbox>(*this, "wbox", wbox::Design(index));
+    MakeControl<rb::StaticText>(
+        *this, "StaticText1",
+        {.place = {.left = 463, .top = 71, .width = 74, .height = 64, .tabIndex = 3, .parent = "Canvas1"},
+         .text = "0",
+         .font = "Kidprint Regular",
+         .textSize = 72,
+         .bold = true,
+         .textAlign = 1});
 }
 
 void Window1::AddMenuHandlers(rb::Ref<rb::Window> w)

@@ -20,8 +20,9 @@ constexpr std::array<BoxDesign, 3> BoxDesigns{{{45, 173, 2}, {352, 166, 0}, {656
 
 void Window1::wbox::Constructor()
 {
-    Backdrop(DesignedBackdrop(0));
-    rb::SetProperties(rb::Ref<wbox>(this), DesignedProperties(0));
+    const CanvasDesign design = Design(0);
+    Backdrop(design.backdrop);
+    rb::SetProperties(rb::Ref<wbox>(this), design.Properties("wbox").Bytes());
     Index(0);
     Window()->AddControl("wbox", rb::Ref<wbox>(this));
     RectControl::Constructor();
@@ -33,23 +34,17 @@ void Window1::wbox::Constructor(std::int32_t index)
     RectControl::Constructor();
 }
 
-std::string Window1::wbox::DesignedProperties(std::int32_t index)
+CanvasDesign Window1::wbox::Design(std::int32_t index)
 {
-    const BoxDesign& design = BoxDesigns.at(static_cast<std::size_t>(index));
-    return ControlProperties("wbox", {.left = design.left,
-                                      .top = design.top,
-                                      .width = 300,
-                                      .height = 239,
-                                      .index = index,
-                                      .tabIndex = design.tabIndex})
-        .Boolean("TabStop", true)
-        .Boolean("UseFocusRing", true)
-        .Boolean("AcceptFocus", false)
-        .Boolean("AcceptTabs", false)
-        .Boolean("DoubleBuffer", false)
-        .Boolean("EraseBackground", true)
-        .String("InitialParent", "Canvas1")
-        .Bytes();
+    const BoxDesign& row = BoxDesigns.at(static_cast<std::size_t>(index));
+    return {.place = {.left = row.left,
+                      .top = row.top,
+                      .width = 300,
+                      .height = 239,
+                      .index = index,
+                      .tabIndex = row.tabIndex,
+                      .parent = "Canvas1"},
+            .backdrop = DesignedBackdrop(index)};
 }
 
 rb::Ref<rb::Picture> Window1::wbox::DesignedBackdrop(std::int32_t index)

@@ -14,88 +14,8 @@
 
 namespace {
 
-std::string firstwindowProperties()
-{
-    return WindowProperties(
-               {.width = 255, .height = 155, .frame = 8, .composite = true, .resizeable = true, .liveResize = true})
-        .Bytes();
-}
-
-std::string Rectangle1Properties()
-{
-    return ControlProperties("Rectangle1", {.left = 9, .top = 11, .width = 237, .height = 133})
-        .Color("FillColor", 0xFFFFFF)
-        .Integer("BorderWidth", 1)
-        .Color("TopLeftColor", 0x000000)
-        .Color("BottomRightColor", 0x000000)
-        .String("InitialParent", "")
-        .Bytes();
-}
-
 // Three lines: the number box stands in the room the second line leaves.
 const std::string Prompt = " I'd like to sort\r        (up to 42)\rfood items.";
-
-std::string StaticText1Properties()
-{
-    return ControlProperties("StaticText1", {.left = 20, .top = 14, .width = 215, .height = 121, .tabIndex = 0})
-        .String("Text", Prompt)
-        .String("TextFont", "Kidprint Regular")
-        .Boolean("Bold", false)
-        .Boolean("Italic", false)
-        .Boolean("Underline", false)
-        .Integer("TextAlign", 0)
-        .Color("TextColor", 0x000000)
-        .Boolean("Multiline", true)
-        .String("DataSource", "")
-        .String("DataField", "")
-        .String("InitialParent", "")
-        .Bytes();
-}
-
-std::string TextArea1Properties()
-{
-    return ControlProperties("TextArea1", {.left = 33, .top = 52, .width = 61, .height = 41, .tabIndex = 0})
-        .Boolean("TabStop", true)
-        .String("Text", "")
-        .String("TextFont", "Kidprint Regular")
-        .Boolean("Bold", false)
-        .Boolean("Italic", false)
-        .Boolean("Underline", false)
-        .Integer("Alignment", 2)
-        .Color("TextColor", 0x000000)
-        .Color("BackColor", 0xFFFFFF)
-        .Boolean("Multiline", false)
-        .Boolean("Border", true)
-        .Boolean("ScrollbarHorizontal", false)
-        .Boolean("ScrollbarVertical", false)
-        .Boolean("Styled", true)
-        .Boolean("UseFocusRing", true)
-        .String("Format", "")
-        .String("Mask", "")
-        .Boolean("HideSelection", true)
-        .Boolean("ReadOnly", false)
-        .Integer("LimitText", 2)
-        .Boolean("AcceptTabs", false)
-        .String("DataSource", "")
-        .String("DataField", "")
-        .String("InitialParent", "StaticText1")
-        .Bytes();
-}
-
-std::string PushButton1Properties()
-{
-    return ControlProperties("PushButton1", {.left = 160, .top = 106, .width = 75, .height = 20, .tabIndex = 1})
-        .Boolean("TabStop", true)
-        .String("Caption", "OK")
-        .String("TextFont", "System")
-        .Boolean("Bold", false)
-        .Boolean("Italic", false)
-        .Boolean("Underline", false)
-        .Boolean("Default", true)
-        .Boolean("Cancel", false)
-        .String("InitialParent", "")
-        .Bytes();
-}
 
 } // namespace
 
@@ -108,13 +28,18 @@ rb::Ref<firstwindow> firstwindow::Instance()
 
 rb::Ref<rb::TextArea> firstwindow::TextArea1()
 {
-    return rb::RuntimeWindowControlByName(rb::Ref<firstwindow>(this), "TextArea1").Cast<rb::TextArea>();
+    return ControlNamed<rb::TextArea>(*this, "TextArea1");
 }
 
 void firstwindow::Layout()
 {
     Backdrop(frame1());
-    rb::SetProperties(rb::Ref<firstwindow>(this), firstwindowProperties());
+    DesignWindow(*this, {.width = 255,
+                         .height = 155,
+                         .frame = 8,
+                         .composite = true,
+                         .resizeable = true,
+                         .liveResize = true});
 }
 
 void firstwindow::CreateControls()
@@ -122,42 +47,31 @@ void firstwindow::CreateControls()
     CreateControls0();
 }
 
+// The handlers are bound once every control is made.
 void firstwindow::CreateControls0()
 {
-    const rb::Ref<firstwindow> self(this);
-
-    auto rectangle = NewControl<rb::Rectangle>();
-    rectangle->Constructor();
-    AddControl("Rectangle1", rectangle);
-    rb::SetProperties(rb::RuntimeWindowControlByName(self, "Rectangle1"), Rectangle1Properties());
-
-    auto prompt = NewControl<rb::StaticText>();
-    prompt->Constructor();
-    AddControl("StaticText1", prompt);
-    auto text = rb::RuntimeWindowControlByName(self, "StaticText1").Cast<rb::StaticText>();
-    text->TextSize(36);
-    text->TextUnit(0);
-    rb::SetProperties(text, StaticText1Properties());
-
-    auto number = NewControl<rb::TextArea>();
-    number->Constructor();
-    AddControl("TextArea1", number);
-    auto area = rb::RuntimeWindowControlByName(self, "TextArea1").Cast<rb::TextArea>();
-    area->TextSize(36);
-    area->TextUnit(0);
-    rb::SetProperties(area, TextArea1Properties());
-
-    auto ok = NewControl<rb::PushButton>();
-    ok->Constructor();
-    AddControl("PushButton1", ok);
-    auto button = rb::RuntimeWindowControlByName(self, "PushButton1").Cast<rb::PushButton>();
-    button->TextUnit(0);
-    rb::SetProperties(button, PushButton1Properties());
-
-    rb::InstallInstanceEventHandler(
-        area, "KeyDown", rb::RuntimeCreateDelegate(this, &firstwindow::TextArea1_KeyDown, "( String ) as Boolean"));
-    rb::InstallInstanceEventHandler(button, "Action",
-                                    rb::RuntimeCreateDelegate(this, &firstwindow::PushButton1_Action, "(  )"));
+    MakeControl<rb::Rectangle>(*this, "Rectangle1", {.place = {.left = 9, .top = 11, .width = 237, .height = 133}});
+    MakeControl<rb::StaticText>(
+        *this, "StaticText1",
+        {.place = {.left = 20, .top = 14, .width = 215, .height = 121, .tabIndex = 0},
+         .text = Prompt,
+         .font = "Kidprint Regular",
+         .textSize = 36,
+         .multiline = true});
+    auto area = MakeControl<rb::TextArea>(
+        *this, "TextArea1",
+        {.place = {.left = 33, .top = 52, .width = 61, .height = 41, .tabIndex = 0, .parent = "StaticText1"},
+         .font = "Kidprint Regular",
+         .textSize = 36,
+         .alignment = 2,
+         .limitText = 2});
+    auto button = MakeControl<rb::PushButton>(
+        *this, "PushButton1",
+        {.place = {.left = 160, .top = 106, .width = 75, .height = 20, .tabIndex = 1},
+         .caption = "OK",
+         .isDefault = true});
+    Bind(area, "KeyDown", this, &firstwindow::TextArea1_KeyDown, "( String ) as Boolean");
+    Bind(button, "Action", this, &firstwindow::PushButton1_Action, "(  )");
 }
 
 bool firstwindow::TextArea1_KeyDown(const std::string& key)

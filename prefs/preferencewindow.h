@@ -2,8 +2,6 @@
 
 #include "rb/Window.h"
 
-#include <string>
-
 // The preferences editor: the applause threshold and the music switch. OK
 // keeps them in memory and in the preferences file "NubrelloPrefs"; Cancel
 // and the close box store nothing.
@@ -23,10 +21,4 @@ public:
 protected:
     void Layout() override;
     void CreateControls() override;
-
-private:
-    template <class T>
-    rb::Ref<T> MakeControl(const std::string& name, const std::string& properties);
-    template <class T>
-    rb::Ref<T> ControlNamed(const std::string& name);
 };

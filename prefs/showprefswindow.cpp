@@ -4,73 +4,9 @@
 #include "Module1.h"
 #include "PictureItems.h"
 
-#include "rb/PropertyList.h"
 #include "rb/StaticText.h"
 #include "rb/System.h"
 #include "rb/Text.h"
-
-namespace {
-
-std::string WindowProperties()
-{
-    return rb::PropertyList()
-        .Integer("Placement", 0)
-        .Integer("Width", 125)
-        .Integer("Height", 64)
-        .Integer("MinWidth", 64)
-        .Integer("MinHeight", 64)
-        .Integer("MaxWidth", 32000)
-        .Integer("MaxHeight", 32000)
-        .Integer("Frame", 10)
-        .Boolean("Composite", false)
-        .Boolean("HasBackColor", true)
-        .Color("BackColor", 0xFFFFFF)
-        .String("Title", "Untitled")
-        .Boolean("Visible", true)
-        .Boolean("FullScreen", false)
-        .Boolean("MenuBarVisible", true)
-        .Boolean("CloseButton", true)
-        .Boolean("Resizeable", false)
-        .Boolean("LiveResize", false)
-        .Boolean("MaximizeButton", false)
-        .Boolean("MinimizeButton", false)
-        .Integer("MacProcID", 0)
-        .Bytes();
-}
-
-std::string StaticText1Properties()
-{
-    return rb::PropertyList()
-        .Integer("Index", rb::Control::NoIndex)
-        .Integer("Left", 0)
-        .Integer("Top", 2)
-        .Integer("Width", 116)
-        .Integer("Height", 60)
-        .String("TextFont", "Kidprint Regular")
-        .Boolean("Bold", false)
-        .Boolean("Italic", false)
-        .Boolean("Underline", false)
-        .String("Text", "")
-        .Integer("TextAlign", 2)
-        .Color("TextColor", 0x000000)
-        .Boolean("Multiline", false)
-        .Boolean("LockLeft", true)
-        .Boolean("LockTop", false)
-        .Boolean("LockRight", false)
-        .Boolean("LockBottom", false)
-        .Boolean("TabStop", true)
-        .Integer("TabIndex", 0)
-        .Integer("TabPanelIndex", 0)
-        .Boolean("Enabled", true)
-        .Boolean("Visible", true)
-        .Boolean("AutoDeactivate", true)
-        .String("HelpTag", "")
-        .String("DataSource", "")
-        .String("DataField", "")
-        .Bytes();
-}
-
-} // namespace
 
 showprefswindow::showprefswindow() : rb::Window("showprefswindow.showprefswindow") {}
 
@@ -82,7 +18,7 @@ rb::Ref<showprefswindow> showprefswindow::Instance()
 void showprefswindow::Layout()
 {
     Backdrop(NubrelloIcon());
-    rb::SetProperties(rb::Ref<rb::Window>(this), WindowProperties());
+    DesignWindow(*this, {.width = 125, .height = 64, .frame = 10, .hasBackColor = true, .minimizeButton = false});
 }
 
 void showprefswindow::CreateControls()
@@ -92,13 +28,13 @@ void showprefswindow::CreateControls()
 
 void showprefswindow::CreateControls0()
 {
-    auto control = NewControl<rb::StaticText>();
-    control->Constructor();
-    AddControl("StaticText1", control);
-    auto text = rb::RuntimeWindowControlByName(rb::Ref<rb::Window>(this), "StaticText1").Cast<rb::StaticText>();
-    text->TextSize(36);
-    text->TextUnit(0);
-    rb::SetProperties(text, StaticText1Properties());
+    MakeControl<rb::StaticText>(
+        *this, "StaticText1",
+        {.place = {.left = 0, .top = 2, .width = 116, .height = 60, .tabIndex = 0, .lockLeft = true},
+         .font = "Kidprint Regular",
+         .textSize = 36,
+         .textAlign = 2,
+         .tabStop = true});
 }
 
 // The last two characters of the threshold's text form, a lone decimal
@@ -114,7 +50,7 @@ void showprefswindow::Event_Activate()
             t += "0";
         shown = rb::Right(t, 2) + "%";
     }
-    rb::RuntimeWindowControlByName(rb::Ref<rb::Window>(this), "StaticText1").Cast<rb::StaticText>()->Text(shown);
+    ControlNamed<rb::StaticText>(*this, "StaticText1")->Text(shown);
 }
 
 bool showprefswindow::Event_MouseDown(std::int32_t, std::int32_t)
