@@ -37,12 +37,11 @@ void aboutbox::CreateControls0()
     auto icon = MakeControl<rb::Canvas>(*this, "Canvas1",
                                         {.place = {.left = 20, .top = 9, .width = 68, .height = 100, .tabIndex = 0}});
     Bind(icon, "Paint", this, &aboutbox::Canvas1_Paint, "( Graphics )");
-    // As wide as the address below it, so that the line with the year and the
-    // maker's name stays one line at the system font.
+    // The second line is short enough to stay one line in the label's width.
     MakeControl<rb::StaticText>(
         *this, "StaticText1",
-        {.place = {.left = 100, .top = 29, .width = 148, .height = 34, .tabIndex = 1},
-         .text = "Nubrello v.1.0.1\r2026 Nubrello Project",
+        {.place = {.left = 103, .top = 29, .width = 129, .height = 34, .tabIndex = 1},
+         .text = "Nubrello v.1.0.1\r\u00A9 2026 Nubrello",
          .textAlign = 1,
          .multiline = true});
     auto link = MakeControl<rb::StaticText>(

@@ -55,7 +55,7 @@ protected:
 TEST_F(AboutBox, ShowsTheVersionOnTwoLinesAndTheContactAddress)
 {
     ASSERT_FALSE(ShowBox().IsNil());
-    EXPECT_EQ(TextOf("StaticText1"), "Nubrello v.1.0.1\r2026 Nubrello Project");
+    EXPECT_EQ(TextOf("StaticText1"), "Nubrello v.1.0.1\r\u00A9 2026 Nubrello");
     EXPECT_EQ(TextOf("StaticText2"), "nubrello@example.org");
 }
 
@@ -71,13 +71,23 @@ bool ShowsWholly(QWidget* widget)
     return label->sizeHint().width() <= label->width();
 }
 
+// In their designed places: the version at 103, 29, 129 x 34, the address at
+// 100, 63, 148 x 20.
 TEST_F(AboutBox, ShowsItsTextsWhole)
 {
+    struct Label {
+        const char* name;
+        std::int32_t left, top, width, height;
+    };
+    const Label labels[] = {{"StaticText1", 103, 29, 129, 34}, {"StaticText2", 100, 63, 148, 20}};
     const auto box = ShowBox();
     ASSERT_FALSE(box.IsNil());
-    for (const char* label : {"StaticText1", "StaticText2"}) {
-        SCOPED_TRACE(label);
-        EXPECT_TRUE(ShowsWholly(ControlWidget(box, label)));
+    for (const auto& label : labels) {
+        SCOPED_TRACE(label.name);
+        const auto control = rb::RuntimeWindowControlByName(box, label.name).Cast<rb::StaticText>();
+        EXPECT_EQ(std::vector<std::int32_t>({control->Left(), control->Top(), control->Width(), control->Height()}),
+                  std::vector<std::int32_t>({label.left, label.top, label.width, label.height}));
+        EXPECT_TRUE(ShowsWholly(ControlWidget(box, label.name)));
     }
 }
 
