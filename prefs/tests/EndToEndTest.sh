@@ -7,49 +7,16 @@
 set -euo pipefail
 
 bundle="$1"
-for tool in Xvfb xdotool od; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
-done
-
-work="$(mktemp -d)"
-xvfb=""
-game=""
-finish() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap finish EXIT
-
-fail() {
-  echo "FAILED: $*" >&2
-  echo "--- the program's output:" >&2
-  cat "$work/game.log" >&2 2>/dev/null || true
-  exit 1
-}
-
-# Runs the command every 0.2 s until it succeeds; fails after 20 s.
-await() {
-  local what="$1"
-  shift
-  for _ in $(seq 100); do
-    "$@" >/dev/null 2>&1 && return 0
-    sleep 0.2
-  done
-  fail "$what"
-}
-
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-await "the X server did not start" test -s "$work/display"
-export DISPLAY=":$(cat "$work/display")"
+source "$(dirname "$0")/../../testsupport/e2e.sh"
+require_tools Xvfb xdotool od
+start_xvfb 1280x900
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
 unset QT_QPA_PLATFORM
 mkdir -p "$HOME"
 prefs="$XDG_CONFIG_HOME/NubrelloPrefs"
 
 start_game() {
-  "$bundle/bin/Nubrello" >>"$work/game.log" 2>&1 &
+  "$bundle/bin/Nubrello" >>"$game_log" 2>&1 &
   game=$!
   await "the main window did not appear" xdotool search --onlyvisible --name '^Nubrello$'
   sleep 1

@@ -3,6 +3,7 @@
 #include "rb/Application.h"
 #include "rb/EventDelivery.h"
 #include "rb/testing/TestBundle.h"
+#include "core/ExitGuard.h"
 #include "graphics/PicturePrefetch.h"
 #include "plugin/PluginLoader.h"
 #include "window/WindowRegistry.h"
@@ -55,6 +56,7 @@ void RuntimeInit(int& argc, char** argv)
 
 void RunFrameworkInitialization(const Ref<Delegate>& startup)
 {
+    ExitGuard::Arm();
     // The bundle's pictures decode meanwhile; the game opens them at its start.
     if (ExecutableFile())
         PicturePrefetch::Start(GetApplicationBundleResources()->Path());
@@ -72,6 +74,7 @@ int RuntimeRun()
 
 void RuntimeExit()
 {
+    ExitGuard::Disarm();
     PicturePrefetch::Stop();
     windows::EndAll();
     State() = RuntimeState{};

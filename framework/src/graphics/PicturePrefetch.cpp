@@ -46,10 +46,37 @@ struct Pending {
     std::promise<Decoded> promise;
 };
 
+// The files of one start, taken one at a time by the workers.
+struct Batch {
+    std::vector<Pending> pending;
+    std::atomic<std::size_t> next = 0;
+
+    // The workers take no further file; each finishes the one it decodes.
+    void Close() { next = pending.size(); }
+};
+
 struct PrefetchState {
     std::mutex lock;
     std::map<fs::path, std::shared_future<Decoded>> ready;
+    std::shared_ptr<Batch> batch;
     std::vector<std::thread> workers;
+
+    ~PrefetchState() { StopWorkers(); }
+
+    void StopWorkers()
+    {
+        std::vector<std::thread> stopping;
+        {
+            const std::lock_guard guard(lock);
+            if (batch)
+                batch->Close();
+            batch = nullptr;
+            stopping = std::move(workers);
+            workers.clear();
+        }
+        for (auto& worker : stopping)
+            worker.join();
+    }
 };
 
 PrefetchState& State()
@@ -67,10 +94,10 @@ Decoded DecodeFile(const fs::path& file)
     return {before == after ? after : std::nullopt, std::move(image)};
 }
 
-void Work(std::shared_ptr<std::vector<Pending>> pending, std::shared_ptr<std::atomic<std::size_t>> next)
+void Work(std::shared_ptr<Batch> batch)
 {
-    for (std::size_t index = (*next)++; index < pending->size(); index = (*next)++)
-        (*pending)[index].promise.set_value(DecodeFile((*pending)[index].file));
+    for (std::size_t index = batch->next++; index < batch->pending.size(); index = batch->next++)
+        batch->pending[index].promise.set_value(DecodeFile(batch->pending[index].file));
 }
 
 std::vector<fs::path> PngFilesIn(const fs::path& folder)
@@ -88,19 +115,19 @@ std::vector<fs::path> PngFilesIn(const fs::path& folder)
 void PicturePrefetch::Start(const fs::path& folder)
 {
     Stop();
-    auto pending = std::make_shared<std::vector<Pending>>();
+    auto batch = std::make_shared<Batch>();
     for (auto& file : PngFilesIn(folder))
-        pending->push_back({std::move(file), {}});
-    if (pending->empty())
+        batch->pending.push_back({std::move(file), {}});
+    if (batch->pending.empty())
         return;
     PrefetchState& state = State();
     const std::lock_guard guard(state.lock);
-    for (auto& entry : *pending)
+    for (auto& entry : batch->pending)
         state.ready.emplace(entry.file, entry.promise.get_future().share());
+    state.batch = batch;
     const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
-    auto next = std::make_shared<std::atomic<std::size_t>>(0);
     for (unsigned n = 0; n < workers; ++n)
-        state.workers.emplace_back(Work, pending, next);
+        state.workers.emplace_back(Work, batch);
 }
 
 std::optional<QImage> PicturePrefetch::Take(const fs::path& file)
@@ -124,14 +151,7 @@ std::optional<QImage> PicturePrefetch::Take(const fs::path& file)
 void PicturePrefetch::Stop()
 {
     PrefetchState& state = State();
-    std::vector<std::thread> workers;
-    {
-        const std::lock_guard guard(state.lock);
-        workers = std::move(state.workers);
-        state.workers.clear();
-    }
-    for (auto& worker : workers)
-        worker.join();
+    state.StopWorkers();
     const std::lock_guard guard(state.lock);
     state.ready.clear();
 }

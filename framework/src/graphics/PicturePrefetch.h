@@ -21,7 +21,8 @@ public:
     // reads the file itself.
     static std::optional<QImage> Take(const std::filesystem::path& file);
 
-    // Waits for the workers and drops every image not taken.
+    // Stops the workers (each finishes the file in hand), waits for them and
+    // drops every image not taken. The program's end does it on every path.
     static void Stop();
 };
 
