@@ -4,12 +4,15 @@
 #include "MenuBar1.h"
 #include "Module1.h"
 #include "SoundItems.h"
+#include "Startup.h"
 #include "Window1.h"
 
 #include "rb/Window.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QStringList>
+#include <QTimer>
 
 #include <filesystem>
 #include <optional>
@@ -105,6 +108,32 @@ TEST_F(Startup, TheFinalisationReleasesSoundsMenuBarCatalogueAndDeck)
     EXPECT_TRUE(Module1::s.IsNil());
     EXPECT_NE(MenuBar1::Instance(), bar);
     MenuBar1::Exit();
+    Module1::s = rb::CreateArray(-1);
+}
+
+// A live "Window1.Window1" that is no Window1 makes the start-up routine's
+// main window raise: the run ends as after a quit, without its event loop.
+TEST_F(Startup, AnExceptionEscapingTheStartUpEndsTheRunAsAQuitDoes)
+{
+    rb::New<rb::Window>("Window1.Window1")->Constructor();
+    bool loopRan = false;
+    QObject loopWatch;
+    QTimer::singleShot(0, &loopWatch, [&] {
+        loopRan = true;
+        QCoreApplication::exit(7);
+    });
+    int argc = 1;
+    char name[] = "Nubrello";
+    char* argv[] = {name, nullptr};
+
+    testing::internal::CaptureStderr();
+    const int status = RunNubrello(argc, argv);
+    const std::string report = testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(status, 0);
+    EXPECT_FALSE(loopRan);
+    EXPECT_TRUE(Module1::s.IsNil()) << "the finalisation did not run";
+    EXPECT_NE(report.find("rb: unhandled IllegalCastException"), std::string::npos) << report;
     Module1::s = rb::CreateArray(-1);
 }
 

@@ -12,7 +12,8 @@ namespace rb {
 void RuntimeInit(int& argc, char** argv);
 
 // Initialises the framework (loads the bundle's plug-ins) and runs the start-up
-// routine, a delegate of the signature "(  )".
+// routine, a delegate of the signature "(  )". An exception escaping the
+// routine reaches the caller: the program's run does not go on half built.
 void RunFrameworkInitialization(const Ref<Delegate>& startup);
 
 // Raises the application's Open event, then the Open events of the windows

@@ -61,7 +61,7 @@ void RunFrameworkInitialization(const Ref<Delegate>& startup)
     if (ExecutableFile())
         PicturePrefetch::Start(GetApplicationBundleResources()->Path());
     InitializePlugins();
-    DeliverEvent("start-up", [&] { startup->Function<void>()(); });
+    startup->Function<void>()();
 }
 
 int RuntimeRun()
