@@ -51,7 +51,7 @@ void Finalise()
 
 int RunNubrello(int& argc, char** argv)
 {
-    rb::RuntimeInit(argc, argv);
+    rb::RuntimeInit(argc, argv, {Window1::DesignedWidth, Window1::DesignedHeight});
     const int exitCode = rb::DeliverEvent("Main", Main);
     Finalise();
     rb::RuntimeExit();

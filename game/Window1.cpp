@@ -71,7 +71,7 @@ rb::Ref<rb::StaticText> Window1::StaticText1()
 void Window1::Layout()
 {
     MenuBar(MenuBar1::Instance());
-    DesignWindow(*this, {.placement = 2, .width = 1000, .height = 800, .title = "Nubrello"});
+    DesignWindow(*this, {.placement = 2, .width = DesignedWidth, .height = DesignedHeight, .title = "Nubrello"});
 }
 
 void Window1::CreateControls()

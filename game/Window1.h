@@ -24,6 +24,10 @@ public:
     std::int32_t howmany = 0;   // items chosen for the game
     bool shutdown = false;      // quitting has been confirmed
 
+    // The board's designed size: the program's largest window, below its menu bar.
+    static constexpr std::int32_t DesignedWidth = 1000;
+    static constexpr std::int32_t DesignedHeight = 800;
+
     // The one main window, made when none is live.
     static rb::Ref<Window1> Instance();
 

@@ -4,6 +4,7 @@
 #include "rb/Random.h"
 #include "rb/Sound.h"
 #include "rb/qt/QtAccess.h"
+#include "rb/testing/ScreenScale.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -16,6 +17,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -24,14 +26,22 @@
 namespace play {
 namespace {
 
+// The pixel of the screen whose middle shows the design unit, where the
+// program is scaled (a unit that no pixel's middle falls in gives the next).
+int OnScreen(int design)
+{
+    return static_cast<int>(std::ceil(design * rb::testing::ScreenScaleFactor() - 0.5));
+}
+
 void SendMouse(const rb::Window& window, QPoint at, QEvent::Type type)
 {
     QWidget* content = rb::WidgetOf(window);
-    QWidget* target = content->childAt(at);
+    const QPoint screen(OnScreen(at.x()), OnScreen(at.y()));
+    QWidget* target = content->childAt(screen);
     if (target == nullptr)
         target = content;
-    const QPointF local = target->mapFrom(content, at);
-    const QPointF global = content->mapToGlobal(at);
+    const QPointF local = target->mapFrom(content, screen);
+    const QPointF global = content->mapToGlobal(screen);
     const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
     QMouseEvent event(type, local, global, global, Qt::LeftButton, held, Qt::NoModifier);
     QApplication::sendEvent(target, &event);

@@ -17,7 +17,8 @@
 namespace play {
 
 // A press and a release of the left button at a point of the window's
-// content, on the widget a player would hit there (a sheet's blocker too).
+// content (design units; on a scaled screen, the pixel that shows it), on
+// the widget a player would hit there (a sheet's blocker too).
 void Click(const rb::Window& window, QPoint at);
 // A press only; the release of a drag that the framework ran is not sent.
 void Press(const rb::Window& window, QPoint at);

@@ -11,6 +11,7 @@
 #include "rb/System.h"
 #include "rb/Window.h"
 #include "rb/qt/QtAccess.h"
+#include "rb/testing/ScreenScale.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -94,7 +95,26 @@ TEST_F(Play, AWholeGameOfFiveItemsJudgesEveryDropAndEndsAfterTheLast)
     EXPECT_TRUE(sounds.Take().empty());
 }
 
-TEST_F(Play, OnlyAReleaseStrictlyInsideTheBasketAreaServes)
+// Also on a screen too small for the board, where the whole program is
+// scaled down: the release at the screen pixel that shows a point reaches
+// the game as that point. (A screen has fewer pixels than the board has
+// units; at 0.875 each of the edges below has a pixel of its own.)
+class PlayOnScreen : public Play, public testing::WithParamInterface<double> {
+protected:
+    void SetUp() override
+    {
+        rb::testing::SetScreenScale(GetParam());
+        Play::SetUp();
+    }
+
+    void TearDown() override
+    {
+        Play::TearDown();
+        rb::testing::SetScreenScale(1.0);
+    }
+};
+
+TEST_P(PlayOnScreen, OnlyAReleaseStrictlyInsideTheBasketAreaServes)
 {
     struct Release {
         QPoint at;
@@ -113,8 +133,11 @@ TEST_F(Play, OnlyAReleaseStrictlyInsideTheBasketAreaServes)
         ClickBoard(release.at);
         EXPECT_EQ(Main()->pix.IsNil(), !release.serves);
         EXPECT_EQ(Main()->c, served + (release.serves ? 1 : 0));
+        EXPECT_EQ(QPoint(Main()->MouseX(), Main()->MouseY()), release.at);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Scales, PlayOnScreen, testing::Values(1.0, 0.875));
 
 TEST_F(Play, TheBasketServesNothingWhileAnItemWaitsOrNoneIsLeftToServe)
 {

@@ -2,14 +2,24 @@
 
 #include "rb/Delegate.h"
 
+#include <cstdint>
 #include <functional>
 
 namespace rb {
 
+// The largest window that the program shows, in design units: its content,
+// below its menu bar. Where it would not fit the screen with its menu bar
+// and frame, the whole program is scaled down to fit; every coordinate the
+// program sees stays in design units. 0 x 0: nothing is scaled.
+struct LargestWindow {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+};
+
 // The framework's life: RuntimeInit first, then RunFrameworkInitialization with
 // the program's start-up routine, RuntimeRun until the application quits, and
 // RuntimeExit last.
-void RuntimeInit(int& argc, char** argv);
+void RuntimeInit(int& argc, char** argv, LargestWindow largest = {});
 
 // Initialises the framework (loads the bundle's plug-ins) and runs the start-up
 // routine, a delegate of the signature "(  )". An exception escaping the

@@ -4,6 +4,7 @@
 #include "rb/EventDelivery.h"
 #include "rb/testing/TestBundle.h"
 #include "core/ExitGuard.h"
+#include "core/ScreenFit.h"
 #include "graphics/PicturePrefetch.h"
 #include "plugin/PluginLoader.h"
 #include "window/WindowRegistry.h"
@@ -45,13 +46,15 @@ bool AnyWindow()
 
 } // namespace
 
-void RuntimeInit(int& argc, char** argv)
+void RuntimeInit(int& argc, char** argv, LargestWindow largest)
 {
     // Menu bars stay in their windows: a desktop's global menu is reached over
     // the session bus, whose first call can block the start for good.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
-    if (QApplication::instance() == nullptr)
+    if (QApplication::instance() == nullptr) {
         State().qtApplication = std::make_unique<QApplication>(argc, argv);
+        FitToScreen(largest);
+    }
 }
 
 void RunFrameworkInitialization(const Ref<Delegate>& startup)

@@ -1,5 +1,6 @@
 #include "rb/DragItem.h"
 
+#include "core/ScreenScale.h"
 #include "dnd/DragRunner.h"
 #include "dnd/PictureDrop.h"
 #include "graphics/QtPicture.h"
@@ -13,6 +14,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace rb {
 namespace {
@@ -21,6 +23,20 @@ DragRunner& Runner()
 {
     static DragRunner runner;
     return runner;
+}
+
+// The picture as the window shows it: scaled with the screen, smoothly, at
+// the screen's own resolution.
+QPixmap DragPixmap(const QImage& image, double pixelRatio)
+{
+    const double perUnit = ScreenScale::Factor() * pixelRatio;
+    QPixmap pixmap = QPixmap::fromImage(
+        perUnit == 1.0 ? image
+                       : image.scaled(std::max(1, static_cast<int>(std::lround(image.width() * perUnit))),
+                                      std::max(1, static_cast<int>(std::lround(image.height() * perUnit))),
+                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(pixelRatio);
+    return pixmap;
 }
 
 } // namespace
@@ -50,9 +66,10 @@ void DragItem::Drag()
     if (picture_) {
         const QImage& image = ToQImage(*picture_);
         data->setImageData(image);
-        drag->setPixmap(QPixmap::fromImage(image));
-        drag->setHotSpot(QPoint(std::clamp(window_->MouseX() - left_, 0, image.width() - 1),
-                                std::clamp(window_->MouseY() - top_, 0, image.height() - 1)));
+        drag->setPixmap(DragPixmap(image, source->devicePixelRatio()));
+        const QPoint held(std::clamp(window_->MouseX() - left_, 0, image.width() - 1),
+                          std::clamp(window_->MouseY() - top_, 0, image.height() - 1));
+        drag->setHotSpot(ScreenScale::Rect(QRect(held, QSize())).topLeft());
     }
     drag->setMimeData(data);
     qCDebug(rbDnd, "drag of %d x %d at (%d, %d)", width_, height_, left_, top_);

@@ -1,5 +1,6 @@
 #include "rb/Canvas.h"
 
+#include "core/ScreenScale.h"
 #include "graphics/CanvasBacking.h"
 #include "graphics/CanvasWidget.h"
 #include "graphics/GraphicsSurface.h"
@@ -8,6 +9,9 @@
 #include "window/ControlWidget.h"
 
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace rb {
 namespace {
@@ -27,27 +31,33 @@ public:
         const QImage& image = ToQImage(picture);
         {
             QPainter painter(&backing.image);
+            DrawInDesignUnits(painter, backing);
             painter.setClipRegion(clip_);
             painter.drawImage(at, image);
         }
         if (!showAtOnce_)
             return;
-        const QRect drawn = QRect(at, image.size()) & backing.image.rect();
+        const QRect drawn = QRect(at, image.size()) & QRect(QPoint(0, 0), backing.designSize);
         backing.drawnAtOnce += drawn;
         if (backing.widget)
-            backing.widget->update(drawn);
+            backing.widget->update(ScreenScale::Covering(drawn));
     }
 
-    // What was drawn, as it shows over the window's white: a premultiplied
-    // pixel lets the white through where it is not opaque.
+    // What was drawn at the unit's middle, as it shows over the window's
+    // white: a premultiplied pixel lets the white through where it is not
+    // opaque.
     QRgb Pixel(QPoint at) const override
     {
-        const QRgb pixel = canvas_->Backing().image.pixel(at);
-        const int white = 255 - qAlpha(pixel);
-        return qRgb(qRed(pixel) + white, qGreen(pixel) + white, qBlue(pixel) + white);
+        const CanvasBacking& backing = canvas_->Backing();
+        const QPointF middle = backing.ToImage().map(QPointF(at) + QPointF(0.5, 0.5));
+        const QPoint pixel(std::clamp(static_cast<int>(std::floor(middle.x())), 0, backing.image.width() - 1),
+                           std::clamp(static_cast<int>(std::floor(middle.y())), 0, backing.image.height() - 1));
+        const QRgb shown = backing.image.pixel(pixel);
+        const int white = 255 - qAlpha(shown);
+        return qRgb(qRed(shown) + white, qGreen(shown) + white, qBlue(shown) + white);
     }
 
-    QSize Size() const override { return canvas_->Backing().image.size(); }
+    QSize Size() const override { return canvas_->Backing().designSize; }
 
 private:
     Ref<Canvas> canvas_;
@@ -57,13 +67,34 @@ private:
 
 } // namespace
 
-void FitBacking(CanvasBacking& backing, QSize size)
+QTransform CanvasBacking::ToImage() const
 {
-    if (backing.image.size() == size)
+    if (designSize.isEmpty())
+        return {};
+    return QTransform::fromScale(double(image.width()) / designSize.width(),
+                                 double(image.height()) / designSize.height());
+}
+
+void FitBacking(CanvasBacking& backing, QSize designSize)
+{
+    QSize deviceSize = designSize;
+    if (backing.widget) {
+        const double ratio = backing.widget->devicePixelRatio();
+        deviceSize = QSize(static_cast<int>(std::lround(backing.widget->width() * ratio)),
+                           static_cast<int>(std::lround(backing.widget->height() * ratio)));
+    }
+    if (backing.designSize == designSize && backing.image.size() == deviceSize)
         return;
-    backing.image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    backing.designSize = designSize;
+    backing.image = QImage(deviceSize, QImage::Format_ARGB32_Premultiplied);
     backing.image.fill(Qt::transparent);
     backing.drawnAtOnce = QRegion();
+}
+
+void DrawInDesignUnits(QPainter& painter, const CanvasBacking& backing)
+{
+    painter.setTransform(backing.ToImage());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
 Ref<Graphics> CanvasGraphics(Canvas& canvas, const QRegion& clip, bool showAtOnce)
@@ -87,9 +118,8 @@ void Canvas::Backdrop(Ref<Picture> picture)
 
 Ref<Graphics> Canvas::Graphics()
 {
-    const QSize size = backing_->widget ? backing_->widget->size() : QSize(Width(), Height());
-    FitBacking(*backing_, size);
-    return CanvasGraphics(*this, QRegion(backing_->image.rect()), true);
+    FitBacking(*backing_, QSize(Width(), Height()));
+    return CanvasGraphics(*this, QRegion(QRect(QPoint(0, 0), backing_->designSize)), true);
 }
 
 void Canvas::RaisePaint(Ref<rb::Graphics> graphics)

@@ -5,21 +5,34 @@
 #include <QImage>
 #include <QPointer>
 #include <QRegion>
+#include <QTransform>
 #include <QWidget>
+
+class QPainter;
 
 namespace rb {
 
 struct CanvasBacking {
-    QImage image;         // what the canvas shows, premultiplied; clear where nothing was drawn
-    QRegion drawnAtOnce;  // drawn through Canvas::Graphics and not shown yet
+    QImage image;         // what the canvas shows, in device pixels, premultiplied; clear where nothing was drawn
+    QSize designSize;     // the canvas in design units, which Graphics draws and reads in
+    QRegion drawnAtOnce;  // drawn through Canvas::Graphics and not shown yet, in design units
     QPointer<QWidget> widget;
+
+    // From design units to the image's pixels.
+    QTransform ToImage() const;
 };
 
-// Resizes the image (clear) when the canvas changed size.
-void FitBacking(CanvasBacking& backing, QSize size);
+// Resizes the image (clear) when the canvas changed size, in design units or
+// on the screen: the image has the device pixels of the canvas's widget, or
+// the design size where there is no widget.
+void FitBacking(CanvasBacking& backing, QSize designSize);
 
-// A graphics on the canvas's image, drawing within the clip. One that shows
-// at once asks the widget to show what it drew.
+// Readies a painter on the backing's image to draw in design units, pictures
+// scaled smoothly where the screen is scaled.
+void DrawInDesignUnits(QPainter& painter, const CanvasBacking& backing);
+
+// A graphics on the canvas's image, drawing within the clip (design units).
+// One that shows at once asks the widget to show what it drew.
 Ref<Graphics> CanvasGraphics(Canvas& canvas, const QRegion& clip, bool showAtOnce);
 
 } // namespace rb

@@ -1,5 +1,6 @@
 #include "graphics/CanvasWidget.h"
 
+#include "core/ScreenScale.h"
 #include "graphics/CanvasBacking.h"
 #include "graphics/QtPicture.h"
 #include "rb/Graphics.h"
@@ -16,16 +17,16 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
     if (canvas_ == nullptr)
         return;
     CanvasBacking& backing = canvas_->Backing();
-    FitBacking(backing, size());
-    const QRegion region = event->region();
+    FitBacking(backing, QSize(canvas_->Width(), canvas_->Height()));
+    const QRegion region = ScreenScale::DesignRegion(event->region());
     // A paint that covers more than the at-once drawing answers a refresh,
     // which repaints everything in it, at-once drawing included.
     if (!(region - backing.drawnAtOnce).isEmpty())
         Repaint(region);
     backing.drawnAtOnce -= region;
     QPainter painter(this);
-    painter.setClipRegion(region);
-    painter.drawImage(0, 0, backing.image);
+    painter.setClipRegion(event->region());
+    painter.drawImage(QRectF(rect()), backing.image);
 }
 
 void CanvasWidget::Repaint(const QRegion& region)
@@ -33,6 +34,7 @@ void CanvasWidget::Repaint(const QRegion& region)
     CanvasBacking& backing = canvas_->Backing();
     {
         QPainter painter(&backing.image);
+        DrawInDesignUnits(painter, backing);
         painter.setClipRegion(region);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.fillRect(region.boundingRect(), Qt::transparent);

@@ -1,5 +1,6 @@
 #include "window/ControlWidget.h"
 
+#include "core/ScreenScale.h"
 #include "rb/Window.h"
 #include "window/WindowContent.h"
 #include "window/WindowWidgets.h"
@@ -61,9 +62,10 @@ bool ControlWidget::eventFilter(QObject* watched, QEvent* event)
 bool ControlWidget::MouseEvent(QWidget* receiver, QEvent* event)
 {
     auto* mouse = static_cast<QMouseEvent*>(event);
-    const QPoint at = receiver->mapTo(widget_, mouse->position().toPoint());
+    const QPointF local = receiver->mapTo(widget_, mouse->position());
+    const QPoint at = ScreenScale::Design(local);
     if (auto window = control_.Window(); window && window->Native().content)
-        window->Native().mouse = widget_->mapTo(window->Native().content, at);
+        window->Native().mouse = ScreenScale::Design(widget_->mapTo(window->Native().content, local));
     Ref<RectControl> keepAlive(&control_);
     switch (event->type()) {
     case QEvent::MouseButtonPress:

@@ -1,5 +1,6 @@
 #include "rb/RectControl.h"
 
+#include "core/ScreenScale.h"
 #include "dnd/PictureDrop.h"
 #include "graphics/QtCursor.h"
 #include "rb/DragItem.h"
@@ -103,7 +104,7 @@ void RectControl::Refresh(bool)
 void RectControl::RefreshRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, bool)
 {
     if (QWidget* widget = native_ ? native_->Widget() : nullptr)
-        widget->update(x, y, width, height);
+        widget->update(ScreenScale::Covering(QRect(x, y, width, height)));
 }
 
 void RectControl::AcceptPictureDrop()
@@ -129,11 +130,11 @@ void RectControl::PlaceWidget()
         return;
     auto parent = Parent();
     QWidget* parentWidget = parent && parent->native_ ? parent->native_->Widget() : ControlWidget::ParentFor(*this);
-    const int left = parent ? left_ - parent->Left() : left_;
-    const int top = parent ? top_ - parent->Top() : top_;
+    // Scaled as placed in the window, so that neighbours stay neighbours.
+    const QPoint origin = parent ? ScreenScale::Rect(QRect(parent->Left(), parent->Top(), 0, 0)).topLeft() : QPoint();
     if (widget->parentWidget() != parentWidget)
         widget->setParent(parentWidget);
-    widget->setGeometry(left, top, width_, height_);
+    widget->setGeometry(ScreenScale::Rect(QRect(left_, top_, width_, height_)).translated(-origin));
     widget->setEnabled(enabled_);
     widget->setVisible(visible_ && Added());
 }

@@ -1,5 +1,6 @@
 #include "rb/Rectangle.h"
 
+#include "core/ScreenScale.h"
 #include "rb/PropertyTable.h"
 #include "window/ControlWidget.h"
 
@@ -16,7 +17,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        const int border = std::clamp(shape_.BorderWidth(), 0, std::min(width(), height()) / 2);
+        const int border = std::clamp(ScreenScale::Length(shape_.BorderWidth()), 0, std::min(width(), height()) / 2);
         painter.fillRect(rect(), QColor::fromRgb(shape_.FillColor()));
         const QColor topLeft = QColor::fromRgb(shape_.TopLeftColor());
         const QColor bottomRight = QColor::fromRgb(shape_.BottomRightColor());

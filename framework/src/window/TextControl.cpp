@@ -1,10 +1,12 @@
 #include "rb/TextControl.h"
 
+#include "core/ScreenScale.h"
 #include "rb/PropertyTable.h"
 #include "window/ControlWidget.h"
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cmath>
 
 namespace rb {
@@ -54,7 +56,7 @@ void TextControl::UpdateTextStyle()
     if (!font_.empty() && font_ != "System")
         font.setFamily(QString::fromStdString(font_));
     if (size_ > 0)
-        font.setPixelSize(static_cast<int>(std::lround(size_)));
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(size_ * ScreenScale::Factor()))));
     font.setBold(bold_);
     font.setItalic(italic_);
     font.setUnderline(underline_);

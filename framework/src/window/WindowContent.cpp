@@ -1,5 +1,6 @@
 #include "window/WindowContent.h"
 
+#include "core/ScreenScale.h"
 #include "graphics/QtPicture.h"
 #include "rb/Window.h"
 #include "window/WindowEvents.h"
@@ -27,8 +28,11 @@ void WindowContent::paintEvent(QPaintEvent*)
     const auto& native = window_.Native();
     if (native.hasBackColor)
         painter.fillRect(rect(), QColor::fromRgb(native.backColor));
-    if (native.backdrop)
+    if (native.backdrop) {
+        painter.scale(ScreenScale::Factor(), ScreenScale::Factor());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(0, 0, ToQImage(*native.backdrop));
+    }
     // For the start-up benchmark: the run ends once the first window has painted.
     if (qEnvironmentVariableIsSet("RB_QUIT_AT_FIRST_PAINT"))
         QCoreApplication::exit(0);
@@ -36,14 +40,14 @@ void WindowContent::paintEvent(QPaintEvent*)
 
 void WindowContent::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = ScreenScale::Design(event->position());
     window_.Native().mouse = at;
     window_.Native().mouseClaimed = WindowEvents::MouseDown(window_, at.x(), at.y());
 }
 
 void WindowContent::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = ScreenScale::Design(event->position());
     window_.Native().mouse = at;
     if (std::exchange(window_.Native().mouseClaimed, false))
         WindowEvents::MouseUp(window_, at.x(), at.y());
@@ -51,7 +55,7 @@ void WindowContent::mouseReleaseEvent(QMouseEvent* event)
 
 void WindowContent::mouseMoveEvent(QMouseEvent* event)
 {
-    window_.Native().mouse = event->position().toPoint();
+    window_.Native().mouse = ScreenScale::Design(event->position());
 }
 
 void WindowContent::enterEvent(QEnterEvent*)
@@ -61,7 +65,11 @@ void WindowContent::enterEvent(QEnterEvent*)
 
 void WindowContent::resizeEvent(QResizeEvent* event)
 {
-    WindowEvents::ContentResized(window_, event->size().width(), event->size().height());
+    // The size it was given is the design's: taken back, it could be a unit off.
+    if (event->size() == ScreenScale::Size({window_.Width(), window_.Height()}))
+        return;
+    WindowEvents::ContentResized(window_, ScreenScale::DesignLength(event->size().width()),
+                                 ScreenScale::DesignLength(event->size().height()));
 }
 
 } // namespace rb

@@ -1,5 +1,6 @@
 #include "window/WindowWidgets.h"
 
+#include "core/ScreenScale.h"
 #include "graphics/QtCursor.h"
 #include "menu/MenuBarWidget.h"
 #include "rb/Window.h"
@@ -105,12 +106,12 @@ void WindowWidgets::ApplySize(std::int32_t width, std::int32_t height)
     if (!content)
         return;
     if (resizeable) {
-        content->setMinimumSize(minWidth, minHeight);
-        content->setMaximumSize(maxWidth, maxHeight);
+        content->setMinimumSize(ScreenScale::Size({minWidth, minHeight}));
+        content->setMaximumSize(ScreenScale::Size({maxWidth, maxHeight}));
         frame->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-        content->resize(width, height);
+        content->resize(ScreenScale::Size({width, height}));
     } else {
-        content->setFixedSize(width, height);
+        content->setFixedSize(ScreenScale::Size({width, height}));
         frame->layout()->setSizeConstraint(QLayout::SetFixedSize);
     }
     frame->adjustSize();
