@@ -2,6 +2,7 @@
 
 #include "Class1.h"
 #include "Module1.h"
+#include "PreferencesFile.h"
 #include "Startup.h"
 
 #include "rb/Runtime.h"
@@ -10,8 +11,6 @@
 #include "rb/testing/TestBundle.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -20,9 +19,6 @@
 
 namespace BenchGame {
 namespace {
-
-// Double 0.5, preferred True, quiet True: big-endian, as the game reads it.
-constexpr char SavedPreferences[] = "\x3f\xe0\0\0\0\0\0\0\x01\x01";
 
 // The basket area's middle, where a release serves.
 constexpr std::int32_t BasketX = 500;
@@ -40,9 +36,8 @@ void PrepareEnvironment()
     qputenv("HOME", path);
     qputenv("XDG_CONFIG_HOME", path);
     qputenv("XDG_DATA_HOME", path);
-    const QByteArray bytes(SavedPreferences, sizeof SavedPreferences - 1);
-    QFile prefs(QDir(home.path()).filePath("NubrelloPrefs"));
-    if (!prefs.open(QIODevice::WriteOnly) || prefs.write(bytes) != bytes.size())
+    const auto prefs = rb::New<rb::FolderItem>(std::filesystem::path(path.toStdString()) / PreferencesFile::Name);
+    if (!PreferencesFile::Create(*prefs, {.ratio = 0.5, .preferred = true, .quiet = true}))
         throw std::runtime_error("cannot write the benchmark's preferences file");
 }
 

@@ -2,10 +2,10 @@
 
 #include "Module1.h"
 #include "PluginEntrypoints.h"
+#include "PreferencesFile.h"
 #include "preferencewindow.h"
 
 #include "rb/BinaryStream.h"
-#include "rb/SpecialFolder.h"
 
 namespace {
 
@@ -20,15 +20,17 @@ void ActivateFont(const App& app)
 // A file shorter than its three values leaves every setting at its default.
 void ReadPreferences(App& app)
 {
-    const rb::Ref<rb::FolderItem> file = rb::SpecialFolder::Preferences()->Child("NubrelloPrefs");
+    const rb::Ref<rb::FolderItem> file = PreferencesFile::Item();
     if (!file->Exists())
         return;
     const rb::Ref<rb::BinaryStream> stream = file->OpenAsBinaryFile(false);
-    if (stream.IsNil() || stream->Length() < 10)
+    if (stream.IsNil())
         return;
-    Module1::ratio = stream->ReadDouble();
-    app.preferred = stream->ReadBoolean();
-    app.quiet = stream->ReadBoolean();
+    if (const auto values = PreferencesFile::Read(*stream)) {
+        Module1::ratio = values->ratio;
+        app.preferred = values->preferred;
+        app.quiet = values->quiet;
+    }
 }
 
 } // namespace

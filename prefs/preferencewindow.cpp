@@ -1,15 +1,15 @@
 #include "preferencewindow.h"
 
-#include "Designs.h"
 #include "App.h"
+#include "Designs.h"
 #include "Module1.h"
+#include "PreferencesFile.h"
 #include "Window1.h"
 
 #include "rb/BinaryStream.h"
 #include "rb/CheckBox.h"
 #include "rb/GroupBox.h"
 #include "rb/PushButton.h"
-#include "rb/SpecialFolder.h"
 #include "rb/StaticText.h"
 #include "rb/Text.h"
 #include "rb/TextField.h"
@@ -107,18 +107,16 @@ void preferencewindow::PushButton1_Action()
 {
     const rb::Ref<App> app = App::Instance();
     app->preferred = true;
-    const rb::Ref<rb::FolderItem> file = rb::SpecialFolder::Preferences()->Child("NubrelloPrefs");
+    const rb::Ref<rb::FolderItem> file = PreferencesFile::Item();
     const rb::Ref<rb::BinaryStream> stream =
-        file->Exists() ? file->OpenAsBinaryFile(true) : file->CreateBinaryFile("NBstream");
+        file->Exists() ? file->OpenAsBinaryFile(true) : file->CreateBinaryFile(PreferencesFile::FileType);
     if (ControlNamed<rb::CheckBox>(*this, "checkapplause")->Value())
         Module1::ratio = rb::Val(ControlNamed<rb::TextField>(*this, "TextField1")->Text()) * 0.01;
     else
         Module1::ratio = 0.0;
-    stream->Position(0);
-    stream->WriteDouble(Module1::ratio);
-    stream->WriteBoolean(app->preferred);
+    stream->Position(0); // a nil stream stops the handler before the music setting changes
     app->quiet = ControlNamed<rb::CheckBox>(*this, "checkmusic")->Value();
-    stream->WriteBoolean(app->quiet);
+    PreferencesFile::Write(*stream, {Module1::ratio, app->preferred, app->quiet});
     stream->Close();
     Close();
 }

@@ -1,5 +1,6 @@
 #include "GameFixture.h"
 
+#include "PreferencesFile.h"
 #include "Startup.h"
 
 #include "rb/Runtime.h"
@@ -7,7 +8,6 @@
 
 #include <QApplication>
 
-#include <bit>
 #include <fstream>
 
 namespace fs = std::filesystem;
@@ -72,7 +72,7 @@ void GameFixture::RemoveResource(const std::string& name) const
 
 fs::path GameFixture::PreferencesFile() const
 {
-    return fs::path(std::getenv("XDG_CONFIG_HOME")) / "NubrelloPrefs";
+    return fs::path(std::getenv("XDG_CONFIG_HOME")) / ::PreferencesFile::Name;
 }
 
 void GameFixture::WritePreferencesBytes(const std::string& bytes) const
@@ -82,9 +82,5 @@ void GameFixture::WritePreferencesBytes(const std::string& bytes) const
 
 void GameFixture::WritePreferences(double ratio, bool preferred, bool quiet) const
 {
-    const auto raw = __builtin_bswap64(std::bit_cast<std::uint64_t>(ratio));
-    std::string bytes(reinterpret_cast<const char*>(&raw), sizeof raw);
-    bytes += static_cast<char>(preferred ? 1 : 0);
-    bytes += static_cast<char>(quiet ? 1 : 0);
-    WritePreferencesBytes(bytes);
+    ASSERT_TRUE(::PreferencesFile::Create(*rb::New<rb::FolderItem>(PreferencesFile()), {ratio, preferred, quiet}));
 }

@@ -5,13 +5,14 @@
 # Game; the main window's close box; Quit in the confirmation; exit status 0.
 # There is no window manager: the close box's message is sent as one would.
 #
-# Usage: play.sh <bundle folder> <FoodMatch program> <folder for the screenshots>
+# Usage: play.sh <bundle folder> <FoodMatch program> <folder for the screenshots> <WritePreferences program>
 # Exits 77 (skipped) when a tool it needs is missing.
 set -euo pipefail
 
 bundle=$1
 matcher=$2
 shots=$3
+writeprefs=$4
 here="$(cd "$(dirname "$0")" && pwd)"
 
 for tool in Xvfb xdotool import convert python3; do
@@ -118,7 +119,7 @@ start_xvfb || fail "no free display for Xvfb"
 
 # Saved preferences (70 %, music on), so that the editor does not open.
 mkdir -p "$home/.config"
-printf '\x3f\xe6\x66\x66\x66\x66\x66\x67\x01\x00' >"$home/.config/NubrelloPrefs"
+"$writeprefs" "$home/.config/NubrelloPrefs" 0.7000000000000001 1 0
 HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$home \
   "$bundle/bin/Nubrello" >"$home/log" 2>&1 &
 app=$!
