@@ -11,7 +11,9 @@
 #include "rb/testing/TestBundle.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <cstdlib>
 #include <filesystem>
@@ -87,18 +89,47 @@ rb::Ref<Window1> Reset()
     return window;
 }
 
-rb::Ref<Window1> Serve()
+namespace {
+
+rb::Ref<Window1> ServeNext(rb::Ref<Window1> window)
 {
-    auto window = Reset();
     window->Canvas1_MouseUp(BasketX, BasketY);
     if (window->pix.IsNil())
         throw std::runtime_error("a release over the basket served nothing");
     return window;
 }
 
+} // namespace
+
+rb::Ref<Window1> Serve()
+{
+    return ServeNext(Reset());
+}
+
+rb::Ref<Window1> ServeFood(const std::string& key)
+{
+    auto window = Reset();
+    Module1::s = rb::CreateArray(0);
+    Module1::s->Element(0, key);
+    return ServeNext(window);
+}
+
 QWidget* BoardWidget()
 {
     return rb::WidgetOf(*Window1::Instance()->Canvas1());
+}
+
+QImage::Format WindowImageFormat()
+{
+    QPaintDevice* device = BoardWidget()->window()->backingStore()->paintDevice();
+    if (device->devType() != QInternal::Image)
+        throw std::runtime_error("the window paints into no image");
+    return static_cast<QImage*>(device)->format();
+}
+
+std::filesystem::path Resources()
+{
+    return std::filesystem::path(RB_BUNDLE_DIR) / "Resources";
 }
 
 QWidget* BoxWidget(const std::string& group)

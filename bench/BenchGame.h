@@ -4,6 +4,9 @@
 
 #include "rb/Object.h"
 
+#include <QImage>
+
+#include <filesystem>
 #include <string>
 
 class QWidget;
@@ -26,8 +29,14 @@ void ProcessEvents();
 rb::Ref<Window1> Reset();
 // Reset, then an item served by a release over the basket.
 rb::Ref<Window1> Serve();
+// Reset, then the food of that key served, the deck left without it.
+rb::Ref<Window1> ServeFood(const std::string& key);
 
 QWidget* BoardWidget();
+// The format of the image that the board's window paints into.
+QImage::Format WindowImageFormat();
+// The bundle's resources folder.
+std::filesystem::path Resources();
 // The box of that group letter ("f", "v", "b").
 QWidget* BoxWidget(const std::string& group);
 
