@@ -100,6 +100,56 @@ TEST_F(PictureTest, MaskIsBlackOpaqueWhiteClearGreyBetween)
     }
 }
 
+// Regression guard for the cached forms a picture is drawn from: a change made
+// after the picture showed shows at its next draw.
+TEST_F(PictureTest, ChangeAfterThePictureShowedShowsNext)
+{
+    auto picture = New<Picture>(8, 4, 32);
+    picture->Graphics()->DrawPicture(Filled(Qt::red), 0, 0);
+    EXPECT_EQ(Over(Filled(Qt::blue), picture).pixel(3, 2), qRgb(255, 0, 0));
+
+    picture->Mask(true)->Graphics()->DrawPicture(Filled(Qt::white), 0, 0);
+    EXPECT_EQ(Over(Filled(Qt::blue), picture).pixel(3, 2), qRgb(0, 0, 255)) << "a clear mask";
+    picture->Mask(false)->Graphics()->DrawPicture(Filled(Qt::black), 0, 2);
+    EXPECT_EQ(Over(Filled(Qt::blue), picture).pixel(3, 2), qRgb(255, 0, 0)) << "the mask opaque again in part";
+    EXPECT_EQ(Over(Filled(Qt::blue), picture).pixel(3, 1), qRgb(0, 0, 255));
+
+    picture->Graphics()->DrawPicture(Filled(Qt::green), 0, 0);
+    EXPECT_EQ(Over(Filled(Qt::blue), picture).pixel(3, 2), qRgb(0, 255, 0)) << "the colour drawn into";
+}
+
+TEST_F(PictureTest, PictureDrawnOverTheWholeOfAnotherStaysAsItWasWhenEitherChanges)
+{
+    const auto red = Filled(Qt::red);
+    auto copy = New<Picture>(8, 4, 32);
+    copy->Graphics()->DrawPicture(red, 0, 0);
+    red->Graphics()->DrawPicture(Filled(Qt::green), 4, 0);
+    EXPECT_EQ(Over(Filled(Qt::blue), copy).pixel(6, 1), qRgb(255, 0, 0));
+    copy->Graphics()->DrawPicture(Filled(Qt::black), 0, 2);
+    EXPECT_EQ(Over(Filled(Qt::blue), red).pixel(1, 3), qRgb(255, 0, 0));
+    EXPECT_EQ(Over(Filled(Qt::blue), red).pixel(6, 1), qRgb(0, 255, 0));
+}
+
+// A source less opaque than the mask mixes with the colour there, weighed
+// against the mask's opacity; one at least as opaque replaces it.
+TEST_F(PictureTest, ColourDrawnIntoAMaskedPictureIsWeighedAgainstItsMask)
+{
+    const struct {
+        int sourceAlpha;
+        QRgb colour; // the masked picture's colour afterwards, read by Pixel
+    } rows[] = {{0, qRgb(0, 0, 255)}, {64, qRgb(128, 0, 127)}, {128, qRgb(255, 0, 0)}, {255, qRgb(255, 0, 0)}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.sourceAlpha);
+        auto picture = New<Picture>(8, 4, 32);
+        picture->Graphics()->DrawPicture(Filled(Qt::blue), 0, 0);
+        picture->Mask(true)->Graphics()->DrawPicture(Filled(QColor(127, 127, 127)), 0, 0);
+        picture->Graphics()->DrawPicture(Filled(QColor(255, 0, 0, row.sourceAlpha)), 0, 0);
+        const rb::Color colour = picture->Graphics()->Pixel(3, 2);
+        EXPECT_NEAR(colour.R, qRed(row.colour), 1);
+        EXPECT_NEAR(colour.B, qBlue(row.colour), 1);
+    }
+}
+
 TEST_F(PictureTest, NewPictureIsOpaqueWhite)
 {
     EXPECT_EQ(Over(Filled(Qt::black), New<Picture>(8, 4, 32)).pixel(5, 3), qRgb(255, 255, 255));

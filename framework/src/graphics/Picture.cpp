@@ -16,50 +16,53 @@ bool ValidSide(std::int32_t side)
     return side >= 1 && side <= Picture::MaxSide;
 }
 
-// How opaque a mask pixel makes its picture: black 255, white 0.
-int Opacity(QRgb maskPixel)
+bool EveryPixelOpaque(const QImage& image)
 {
-    return 255 - qGray(maskPixel);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(line[x]) != 255)
+                return false;
+    }
+    return true;
 }
 
-// One row of a picture, read as straight ARGB: its colour through its mask,
-// or through its own alpha when it has no mask. Rows are fetched once, not
-// per pixel, since the masks are composed at every paint.
-class StraightRow {
-public:
-    StraightRow(const PictureData& data, int y)
-        : colour_(reinterpret_cast<const QRgb*>(data.colour.constScanLine(y))),
-          mask_(data.mask ? reinterpret_cast<const QRgb*>(PictureAccess::Data(*data.mask).colour.constScanLine(y))
-                          : nullptr)
-    {
+// How opaque a picture's mask makes it at each pixel: black 255, white 0.
+QImage MaskOpacity(const QImage& mask)
+{
+    QImage opacity(mask.size(), QImage::Format_Alpha8);
+    const int width = mask.width();
+    for (int y = 0; y < mask.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        uchar* out = opacity.scanLine(y);
+        for (int x = 0; x < width; ++x)
+            out[x] = static_cast<uchar>(255 - qGray(line[x]));
     }
+    return opacity;
+}
 
-    QRgb operator[](int x) const
-    {
-        const QRgb colour = colour_[x];
-        if (mask_ == nullptr)
-            return colour;
-        return qRgba(qRed(colour), qGreen(colour), qBlue(colour), Opacity(mask_[x]));
-    }
+// Cached until the mask is drawn into.
+const QImage& OpacityOf(const Picture& mask)
+{
+    PictureData& data = PictureAccess::Data(mask);
+    if (data.opacity.isNull())
+        data.opacity = MaskOpacity(data.colour);
+    return data.opacity;
+}
 
-private:
-    const QRgb* colour_;
-    const QRgb* mask_;
-};
+bool ShowsOpaque(const PictureData& data)
+{
+    return !data.mask && data.colour.format() == QImage::Format_RGB32;
+}
 
 QImage Compose(const PictureData& data)
 {
     if (!data.mask)
-        return data.colour.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QImage composed(data.colour.size(), QImage::Format_ARGB32);
-    const int width = composed.width();
-    for (int y = 0; y < composed.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(composed.scanLine(y));
-        const StraightRow row(data, y);
-        for (int x = 0; x < width; ++x)
-            line[x] = row[x];
-    }
-    composed.convertTo(QImage::Format_ARGB32_Premultiplied);
+        return data.colour;
+    QImage composed = data.colour.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&composed);
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    painter.drawImage(0, 0, OpacityOf(*data.mask));
     return composed;
 }
 
@@ -68,28 +71,47 @@ int Mix(int source, int target, int alpha, int coverage)
     return (source * alpha + target * (coverage - alpha) + coverage / 2) / coverage;
 }
 
+// One row of a picture that does not show opaque, read as straight colour
+// and alpha: through its mask, or through its own alpha.
+class StraightRow {
+public:
+    StraightRow(const PictureData& data, int y)
+        : colour_(reinterpret_cast<const QRgb*>(data.colour.constScanLine(y))),
+          opacity_(data.mask ? OpacityOf(*data.mask).constScanLine(y) : nullptr)
+    {
+    }
+
+    int Alpha(int x) const { return opacity_ ? opacity_[x] : qAlpha(colour_[x]); }
+    QRgb Colour(int x) const { return opacity_ ? colour_[x] : qUnpremultiply(colour_[x]); }
+
+private:
+    const QRgb* colour_;
+    const uchar* opacity_;
+};
+
 // Colour drawn into a masked picture is weighed against the picture's own
 // coverage there, so that a source as opaque as the mask replaces the colour.
+// No composition mode of Qt's weighs so; an opaque source is drawn by Qt.
 void FillCoverage(PictureData& target, const PictureData& source, QPoint at)
 {
-    const QImage& mask = PictureAccess::Data(*target.mask).colour;
+    const QImage& coverage = OpacityOf(*target.mask);
     const QRect area = QRect(at, source.colour.size()) & target.colour.rect();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(target.colour.scanLine(y));
-        const auto* maskLine = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        const uchar* coverageLine = coverage.constScanLine(y);
         const StraightRow sourceRow(source, y - at.y());
         for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb s = sourceRow[x - at.x()];
-            const int alpha = qAlpha(s);
-            const int coverage = Opacity(maskLine[x]);
-            const QRgb d = line[x];
+            const int alpha = sourceRow.Alpha(x - at.x());
             if (alpha == 0)
                 continue;
-            if (alpha >= coverage)
-                line[x] = qRgb(qRed(s), qGreen(s), qBlue(s));
+            const QRgb s = sourceRow.Colour(x - at.x());
+            const int covered = coverageLine[x];
+            const QRgb d = line[x];
+            if (alpha >= covered)
+                line[x] = s | 0xff000000u;
             else
-                line[x] = qRgb(Mix(qRed(s), qRed(d), alpha, coverage), Mix(qGreen(s), qGreen(d), alpha, coverage),
-                               Mix(qBlue(s), qBlue(d), alpha, coverage));
+                line[x] = qRgb(Mix(qRed(s), qRed(d), alpha, covered), Mix(qGreen(s), qGreen(d), alpha, covered),
+                               Mix(qBlue(s), qBlue(d), alpha, covered));
         }
     }
 }
@@ -102,12 +124,20 @@ public:
     {
         PictureData& target = PictureAccess::Data(*picture_);
         const PictureData& source = PictureAccess::Data(picture);
-        if (target.mask && &source != &target) {
-            FillCoverage(target, source, at);
-        } else {
-            const QImage image = ToQImage(picture);
-            QPainter(&target.colour).drawImage(at, image);
+        const bool opaque = ShowsOpaque(source);
+        if (opaque && at.isNull() && source.colour.size() == target.colour.size()) {
+            // An opaque picture over the whole of another replaces it: the
+            // two share one image until either is drawn into.
+            target.colour = source.colour;
+            PictureChanged(*picture_);
+            if (target.owner != nullptr)
+                target.opacity = OpacityOf(picture);
+            return;
         }
+        if (target.mask && !opaque && &source != &target)
+            FillCoverage(target, source, at);
+        else
+            QPainter(&target.colour).drawImage(at, ToQImage(picture));
         PictureChanged(*picture_);
     }
 
@@ -127,26 +157,28 @@ std::unique_ptr<PictureData> WhiteData(std::int32_t width, std::int32_t height, 
         throw UsageException("a picture of " + std::to_string(width) + " x " + std::to_string(height) +
                              " pixels is outside 1 to " + std::to_string(Picture::MaxSide));
     auto data = std::make_unique<PictureData>();
-    data->colour = QImage(width, height, QImage::Format_ARGB32);
+    data->colour = QImage(width, height, QImage::Format_RGB32);
     data->colour.fill(Qt::white);
     return data;
 }
 
-// The mask of the picture's alpha; the colour becomes opaque.
-QImage TakeAlpha(QImage& colour)
+// Makes the picture's colour opaque and gives the mask of its alpha, with
+// that mask's opacity.
+QImage TakeAlpha(QImage& colour, QImage& opacity)
 {
-    QImage mask(colour.size(), QImage::Format_ARGB32);
-    const int width = colour.width();
-    for (int y = 0; y < colour.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(colour.scanLine(y));
-        auto* maskLine = reinterpret_cast<QRgb*>(mask.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int grey = 255 - qAlpha(line[x]);
-            maskLine[x] = qRgb(grey, grey, grey);
-            line[x] |= 0xff000000u;
-        }
+    if (colour.format() == QImage::Format_RGB32) {
+        QImage mask(colour.size(), QImage::Format_RGB32);
+        mask.fill(Qt::black);
+        opacity = QImage(colour.size(), QImage::Format_Alpha8);
+        opacity.fill(255);
+        return mask;
     }
-    return mask;
+    opacity = colour.convertToFormat(QImage::Format_Alpha8);
+    QImage grey = opacity.copy();
+    grey.reinterpretAsFormat(QImage::Format_Grayscale8);
+    grey.invertPixels();
+    colour.convertTo(QImage::Format_RGB32);
+    return grey.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -181,8 +213,11 @@ Ref<Graphics> Picture::Graphics()
 Ref<Picture> Picture::Mask(bool create)
 {
     if (!data_->mask && create) {
-        data_->mask = PictureFromImage(TakeAlpha(data_->colour));
-        PictureAccess::Data(*data_->mask).owner = this;
+        QImage opacity;
+        data_->mask = PictureFromImage(TakeAlpha(data_->colour, opacity));
+        PictureData& mask = PictureAccess::Data(*data_->mask);
+        mask.owner = this;
+        mask.opacity = std::move(opacity);
         PictureChanged(*this);
     }
     return data_->mask;
@@ -200,14 +235,25 @@ void PictureChanged(const Picture& picture)
 {
     PictureData& data = PictureAccess::Data(picture);
     data.composed = QImage();
+    data.opacity = QImage();
     if (data.owner != nullptr)
         PictureChanged(*data.owner);
+}
+
+QImage PictureColour(const QImage& image)
+{
+    if (image.format() == QImage::Format_RGB32)
+        return image;
+    QImage colour = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (!colour.hasAlphaChannel() || EveryPixelOpaque(colour))
+        colour.convertTo(QImage::Format_RGB32);
+    return colour;
 }
 
 Ref<Picture> PictureFromImage(const QImage& image)
 {
     auto data = std::make_unique<PictureData>();
-    data->colour = image.convertToFormat(QImage::Format_ARGB32);
+    data->colour = PictureColour(image);
     return New<Picture>(std::move(data));
 }
 

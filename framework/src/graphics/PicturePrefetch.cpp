@@ -90,6 +90,8 @@ Decoded DecodeFile(const fs::path& file)
     const auto before = StampOf(file);
     std::string complaint;
     QImage image = DecodePicture(file, complaint);
+    if (!image.isNull())
+        image = PictureColour(image);
     const auto after = StampOf(file);
     return {before == after ? after : std::nullopt, std::move(image)};
 }

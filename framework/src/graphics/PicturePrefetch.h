@@ -8,8 +8,9 @@
 namespace rb {
 
 // Decodes the PNG files of a folder on worker threads while the program
-// starts, so that the pictures it then opens one by one are ready. A file is
-// read once either way: the picture it gives is handed over, and forgotten.
+// starts, into the form a picture keeps its colour in (PictureColour), so
+// that the pictures it then opens one by one are ready. A file is read once
+// either way: the picture it gives is handed over, and forgotten.
 class PicturePrefetch {
 public:
     // Starts decoding every ".png" of the folder; what an earlier start left

@@ -13,10 +13,11 @@ Q_DECLARE_LOGGING_CATEGORY(rbPicture)
 namespace rb {
 
 struct PictureData {
-    QImage colour;            // ARGB32, straight alpha; opaque once a mask exists
+    QImage colour;            // RGB32 where opaque (always once a mask exists), else premultiplied ARGB32
     Ref<Picture> mask;        // nil until asked for
     Picture* owner = nullptr; // for a mask: the picture it masks
     QImage composed;          // ToQImage's cache; null when stale
+    QImage opacity;           // OpacityOf's cache (Alpha8); null when stale
 };
 
 class PictureAccess {
@@ -25,8 +26,13 @@ public:
 };
 
 // The picture as it shows: its colour through its mask, or through its own
-// alpha; premultiplied ARGB32. Cached until the picture or its mask changes.
+// alpha; premultiplied ARGB32, or RGB32 where it is opaque, the formats that
+// Qt draws fastest. Cached until the picture or its mask changes.
 const QImage& ToQImage(const Picture& picture);
+
+// The image in the form a picture keeps its colour: RGB32 when every pixel is
+// opaque, premultiplied ARGB32 otherwise.
+QImage PictureColour(const QImage& image);
 
 // Marks the picture (and the picture it masks) changed.
 void PictureChanged(const Picture& picture);

@@ -53,9 +53,12 @@ protected:
 
     static void OnDrop(const Ref<rb::Canvas>& canvas, std::vector<Dropped>& drops)
     {
+        // Kept premultiplied, whatever form the picture is drawn from.
         std::function<void(Ref<DragItem>, std::int32_t)> keep = [&drops](Ref<DragItem> item, std::int32_t) {
             drops.push_back({item->PictureAvailable(),
-                             item->PictureAvailable() ? rb::ToQImage(*item->Picture()) : QImage()});
+                             item->PictureAvailable() ? rb::ToQImage(*item->Picture())
+                                                            .convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                                                      : QImage()});
         };
         rb::InstallInstanceEventHandler(canvas, "DropObject", rb::RuntimeCreateDelegate(keep, "( DragItem, Int32 )"));
     }
