@@ -1,6 +1,7 @@
 #include "rb/BinaryStream.h"
 #include "rb/FolderItem.h"
 #include "rb/SpecialFolder.h"
+#include "rb/testing/TestBundle.h"
 
 #include <gtest/gtest.h>
 
@@ -38,20 +39,45 @@ protected:
     fs::path folder_;
 };
 
-TEST_F(FilesTest, ChildFallsBackToTheOneEntryThatMatchesWithoutCase)
+struct CaseBlindCase {
+    const char* what;
+    const char* executable; // where the executable stands, below the test's folder
+    const char* folder;     // the folder asked for its child, below the test's folder
+    bool caseBlind;
+};
+
+// Names match without regard to case in the bundle's folders only: elsewhere
+// (the shared configuration folder) another program's file may differ from
+// ours in case alone.
+TEST_F(FilesTest, ChildFallsBackToTheOneEntryThatMatchesWithoutCaseWithinTheBundleOnly)
 {
-    fs::create_directories(folder_ / "Resources");
-    EXPECT_EQ(Folder()->Child("resources")->Path(), folder_ / "Resources");
-    EXPECT_EQ(Folder()->Child("Resources")->Path(), folder_ / "Resources");
-    EXPECT_FALSE(Folder()->Child("missing")->Exists());
+    const CaseBlindCase cases[] = {
+        {"the bundle's own folder", "bin/Nubrello", ".", true},
+        {"a folder within the bundle", "bin/Nubrello", "Resources", true},
+        {"a folder beside the bundle", "bundle/bin/Nubrello", "config", false},
+        {"no executable file", "", ".", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path folder = (folder_ / c.folder).lexically_normal();
+        fs::create_directories(folder / "Resources");
+        rb::testing::OverrideExecutableFile(*c.executable ? folder_ / c.executable : fs::path());
+        const auto item = rb::New<rb::FolderItem>(folder);
+        EXPECT_EQ(item->Child("resources")->Path(), folder / (c.caseBlind ? "Resources" : "resources"));
+        EXPECT_EQ(item->Child("Resources")->Path(), folder / "Resources");
+        EXPECT_FALSE(item->Child("missing")->Exists());
+    }
+    rb::testing::OverrideExecutableFile({});
 }
 
 TEST_F(FilesTest, ChildPrefersTheExactNameAndRefusesAnAmbiguousFallback)
 {
+    rb::testing::OverrideExecutableFile(folder_ / "bin" / "Nubrello");
     fs::create_directories(folder_ / "Data");
     fs::create_directories(folder_ / "DATA");
     EXPECT_EQ(Folder()->Child("DATA")->Path(), folder_ / "DATA");
     EXPECT_FALSE(Folder()->Child("data")->Exists());
+    rb::testing::OverrideExecutableFile({});
 }
 
 TEST_F(FilesTest, ChildIsOneEntryNeverAPath)

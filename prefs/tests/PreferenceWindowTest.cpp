@@ -138,6 +138,24 @@ TEST_F(PreferenceWindow, OkOverwritesTheStartOfALongerFileAndKeepsItsTail)
     EXPECT_EQ(FileHex(), "3FE0000000000000" "01" "00" "7461696C");
 }
 
+// The configuration folder is shared: another program's "nubrelloprefs" is
+// not the game's file, neither read at the start nor written by OK.
+TEST_F(PreferenceWindow, AFileWhoseNameDiffersInCaseAloneIsNeitherReadNorWritten)
+{
+    const fs::path theirs = PreferencesFile().parent_path() / "nubrelloprefs";
+    const std::string theirBytes = std::string("\x3f\xe0\0\0\0\0\0\0\x01\x01", 10) + "theirs";
+    std::ofstream(theirs, std::ios::binary) << theirBytes;
+    StartGame();
+    EXPECT_EQ(Module1::ratio, 0.0);
+    EXPECT_FALSE(App::Instance()->preferred);
+    ASSERT_FALSE(Editor().IsNil());
+    Fill(true, "70", false);
+    PressButton("PushButton1");
+    EXPECT_EQ(FileHex(), "3FE6666666666667" "01" "00");
+    std::ifstream in(theirs, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), theirBytes);
+}
+
 TEST_F(PreferenceWindow, CancelStoresNothingShowsTheMainWindowAndTheEditorComesBack)
 {
     StartGame();

@@ -24,9 +24,12 @@ public:
 
     // The folder that holds the item; nil for the root.
     Ref<FolderItem> Parent() const;
-    // The entry of that name in this folder, existing or not. Where no entry
-    // has exactly that name, the one entry whose name matches without regard to
-    // case. Nil for a name that is not one entry ("", ".", "..", one with "/").
+    // The entry of that name in this folder, existing or not. In the bundle's
+    // folders (the one two levels above the executable and all within it),
+    // where no entry has exactly that name, the one entry whose name matches
+    // without regard to case; elsewhere, the preferences folder included, the
+    // exact name only. Nil for a name that is not one entry ("", ".", "..",
+    // one with "/").
     Ref<FolderItem> Child(const std::string& name) const;
 
     // A stream on the existing regular file, read-only or for reading and

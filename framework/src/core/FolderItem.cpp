@@ -1,5 +1,6 @@
 #include "rb/FolderItem.h"
 
+#include "rb/Application.h"
 #include "rb/BinaryStream.h"
 #include "graphics/QtPicture.h"
 #include "sound/SoundPlayer.h"
@@ -41,6 +42,18 @@ std::optional<fs::path> EntryWithoutCase(const fs::path& folder, const std::stri
         match = entry.path();
     }
     return match;
+}
+
+// The bundle's own folders, the one two levels above the executable and all
+// within it, where names are matched without regard to case.
+bool WithinBundle(const fs::path& folder)
+{
+    const Ref<FolderItem> executable = ExecutableFile();
+    if (executable.IsNil())
+        return false;
+    const fs::path bundle = executable->Path().parent_path().parent_path().lexically_normal();
+    const fs::path relative = folder.lexically_normal().lexically_relative(bundle);
+    return !relative.empty() && *relative.begin() != "..";
 }
 
 Ref<BinaryStream> StreamOnRegularFile(int fd, bool writable)
@@ -90,7 +103,7 @@ Ref<FolderItem> FolderItem::Child(const std::string& name) const
         return {};
     fs::path child = path_ / name;
     std::error_code error;
-    if (!fs::exists(fs::symlink_status(child, error)))
+    if (!fs::exists(fs::symlink_status(child, error)) && WithinBundle(path_))
         child = EntryWithoutCase(path_, name).value_or(child);
     return New<FolderItem>(child);
 }
