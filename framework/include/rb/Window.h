@@ -24,9 +24,17 @@ class WindowWidgets; // the Qt side of a window, internal to the framework
 // passes its full class name ("Window1.Window1"); its accessor finds the live
 // instance with GetImplicitWindow or makes one and runs Constructor.
 //
-// Frame codes: 0 document, 1 movable modal, 2 modal dialog, 4 plain box (no
-// frame at all), 8 sheet, 10 panel within its parent. The modal kinds (1, 2,
-// 4 and 8 shown on its own) are application-modal, but Show returns at once.
+// Frame codes: 0 document, 1 movable modal, 2 modal dialog (a bordered box
+// with no title bar), 4 plain box (no frame at all), 8 sheet, 10 panel within
+// its parent. The modal kinds (1, 2, 4 and 8 shown on its own) are
+// application-modal, but Show returns at once; they have no minimize button.
+// A title bar has the designed close and minimize buttons, and a maximize
+// button only where the window is resizeable; a window that is not has one
+// size. A window is centred on the screen once, with the window manager's
+// frame, and never moves by itself; any kind but a document is the transient
+// child of the front-most window (shown after it, where that window appears
+// at the end of the current event). Showing a window or sheet focuses its
+// first control that takes typed text; hiding it gives the focus back.
 // The content area is exactly Width x Height below the window's menu bar,
 // each kept within 0 to 16777215, the sizes a window can have;
 // controls and mouse positions are in content coordinates.
@@ -138,6 +146,8 @@ private:
     void Adopt(Control& control);
     void ResizeContent(std::int32_t width, std::int32_t height);
     void Open();
+    bool WaitForOwner();
+    void ShowWaiting();
     void End();
 
     std::string fullClassName_;

@@ -7,6 +7,7 @@
 #include "rb/Runtime.h"
 #include "window/WindowContent.h"
 #include "window/WindowEvents.h"
+#include "window/WindowFocus.h"
 #include "window/WindowFrame.h"
 #include "window/WindowLog.h"
 #include "window/WindowRegistry.h"
@@ -63,6 +64,7 @@ void Window::Open()
     QTimer::singleShot(0, [self] {
         if (!self->ended_ && !self->native_->placed && self->visibleAsDesigned_)
             self->Show();
+        self->ShowWaiting();
     });
 }
 
@@ -73,16 +75,54 @@ void Window::Show()
         return;
     }
     native_->placed = true;
-    native_->Detach(frame_);
-    native_->frame->show();
-    native_->frame->raise();
-    native_->frame->activateWindow();
-    windows::BringToFront(*this);
-    // A modal window stays above the windows that it blocks.
-    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != native_->frame) {
-        modal->raise();
-        modal->activateWindow();
+    if (native_->showPending || WaitForOwner())
+        return;
+    QWidget* frame = native_->frame;
+    if (native_->Embedded() || !frame->isVisible()) {
+        native_->focusBefore = QApplication::focusWidget();
+        native_->Detach(frame_);
+        const Ref<Window> owner = frame_ == 0 ? Ref<Window>() : windows::FrontShown(this);
+        native_->Belong(owner ? owner->native_->frame.data() : nullptr);
+        focus::GiveToFirstControl(frame);
     }
+    // A window that a modal one blocks comes up behind it and leaves it the keyboard.
+    QWidget* modal = QApplication::activeModalWidget();
+    const bool blocked = modal && modal != frame && !frame->isModal();
+    frame->setAttribute(Qt::WA_ShowWithoutActivating, blocked);
+    frame->show();
+    if (blocked) {
+        modal->raise();
+        modal->activateWindow(); // where the platform activates every window shown
+    } else {
+        windows::BringToFront(*this);
+        frame->raise();
+        frame->activateWindow();
+    }
+    ShowWaiting();
+}
+
+bool Window::WaitForOwner()
+{
+    if (frame_ == 0 || windows::FrontShown(this))
+        return false;
+    // The window it belongs to appears at the end of this event: so that the
+    // window is its transient child and above it, it follows.
+    for (const auto& window : windows::FrontToBack()) {
+        const WindowWidgets& other = *window->native_;
+        if (window.Get() != this && !other.placed && window->visibleAsDesigned_ && !other.Embedded()) {
+            window->native_->waiting.push_back(Ref<Window>(this));
+            native_->showPending = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+void Window::ShowWaiting()
+{
+    for (const auto& window : std::exchange(native_->waiting, {}))
+        if (std::exchange(window->native_->showPending, false) && !window->ended_)
+            window->Show();
 }
 
 void Window::ShowWithin(Ref<Window> parent, std::int32_t)
@@ -95,6 +135,8 @@ void Window::ShowWithin(Ref<Window> parent, std::int32_t)
         return;
     }
     native_->placed = true;
+    if (!Visible())
+        native_->focusBefore = QApplication::focusWidget();
     native_->Embed(parentContent, frame_ != 10);
     windows::BringToFront(*this);
     if (frame_ == 10)
@@ -104,9 +146,12 @@ void Window::ShowWithin(Ref<Window> parent, std::int32_t)
 void Window::Hide()
 {
     native_->placed = true; // a window hidden before it appears stays hidden
+    native_->showPending = false;
     native_->RemoveBlocker();
-    if (native_->frame)
-        native_->frame->hide();
+    if (!native_->frame || native_->frame->isHidden())
+        return;
+    native_->frame->hide();
+    focus::GiveBack(native_->focusBefore);
 }
 
 void Window::Close()
@@ -123,6 +168,7 @@ void Window::End()
     ended_ = true;
     Hide();
     windows::Unregister(*this);
+    ShowWaiting();
     // A sheet or panel goes with the window it is shown within, whose widgets
     // hold its own.
     for (const auto& window : windows::FrontToBack())

@@ -3,10 +3,12 @@
 #include "rb/Window.h"
 #include "window/WindowEvents.h"
 #include "window/WindowRegistry.h"
+#include "window/WindowWidgets.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPainter>
 
 namespace rb {
 
@@ -14,6 +16,12 @@ WindowFrame::WindowFrame(Window& window) : window_(window) {}
 
 void WindowFrame::closeEvent(QCloseEvent* event)
 {
+    // The framework closes its windows itself: this is the window manager's
+    // close box or key, which it offers even where none is designed.
+    if (!window_.Native().closeButton) {
+        event->ignore();
+        return;
+    }
     if (WindowEvents::Ended(window_) || !WindowEvents::CancelClose(window_, false)) {
         event->accept();
         WindowEvents::End(window_);
@@ -39,6 +47,15 @@ void WindowFrame::changeEvent(QEvent* event)
         windows::BringToFront(window_);
         WindowEvents::Activate(window_);
     }
+}
+
+void WindowFrame::paintEvent(QPaintEvent*)
+{
+    if (!isWindow() || window_.Frame() != 2)
+        return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Shadow));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 bool WindowFrame::focusNextPrevChild(bool next)

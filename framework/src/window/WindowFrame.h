@@ -6,9 +6,10 @@ namespace rb {
 
 class Window;
 
-// The widget that is the window: closes through CancelClose, answers Return,
-// Enter and Escape with the default and cancel buttons, tells of activation,
-// and keeps Tab within a sheet or panel.
+// The widget that is the window: closes through CancelClose (from its frame
+// only where a close button is designed), answers Return, Enter and Escape
+// with the default and cancel buttons, tells of activation, keeps Tab within
+// a sheet or panel, and draws a modal dialog's border.
 class WindowFrame : public QWidget {
 public:
     explicit WindowFrame(Window& window);
@@ -17,6 +18,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:

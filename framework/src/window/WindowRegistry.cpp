@@ -1,6 +1,7 @@
 #include "window/WindowRegistry.h"
 
 #include "window/WindowEvents.h"
+#include "window/WindowFrame.h"
 #include "window/WindowWidgets.h"
 
 #include <QApplication>
@@ -72,6 +73,16 @@ void BringToFront(Window& window)
 std::vector<Ref<Window>> FrontToBack()
 {
     return State().live;
+}
+
+Ref<Window> FrontShown(const Window* except)
+{
+    for (const auto& window : State().live) {
+        const QWidget* frame = window->Native().frame;
+        if (window.Get() != except && frame && frame->isWindow() && frame->isVisible())
+            return window;
+    }
+    return {};
 }
 
 bool CloseAllForQuit()

@@ -16,6 +16,10 @@ void Unregister(Window& window);
 Ref<Window> Live(const std::string& fullClassName);
 void BringToFront(Window& window);
 std::vector<Ref<Window>> FrontToBack();
+// The front-most window other than that one that is up as a window of its
+// own: the one that a window or message box shown now belongs to. Nil when
+// there is none.
+Ref<Window> FrontShown(const Window* except);
 // Asks every live window's CancelClose(True), front to back, and closes them
 // all once every one has agreed; at the first refusal, false, and every
 // window stays open.

@@ -5,12 +5,16 @@
 #include "menu/MenuBarWidget.h"
 #include "rb/Window.h"
 #include "window/WindowContent.h"
+#include "window/WindowFocus.h"
 #include "window/WindowFrame.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace rb {
 namespace {
@@ -45,21 +49,52 @@ bool IsModal(std::int32_t frameCode)
     return frameCode == 1 || frameCode == 2 || frameCode == 4 || frameCode == 8;
 }
 
+// What the window manager adds around a window, as it framed the windows
+// already shown; none before the first.
+QMargins FrameMargins()
+{
+    for (const QWidget* shown : QApplication::topLevelWidgets()) {
+        const QRect outer = shown->frameGeometry();
+        const QRect inner = shown->geometry();
+        if (shown->isVisible() && outer != inner)
+            return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom()};
+    }
+    return {};
+}
+
+// Centred on the screen's available area with its frame, and never with its
+// title bar above the area's top or left of its left edge. A top-level
+// widget's position is its frame's.
+void PlaceOnScreen(QWidget& frame)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect area = screen->availableGeometry();
+    QRect place(QPoint(0, 0), frame.size().grownBy(FrameMargins()));
+    place.moveCenter(area.center());
+    frame.move(std::max(place.left(), area.left()), std::max(place.top(), area.top()));
+}
+
 } // namespace
 
 Qt::WindowFlags WindowWidgets::WindowFlags(std::int32_t frameCode) const
 {
-    // A plain box has no title bar, and so none of its buttons: Qt would
-    // drop the frameless hint beside a title hint.
-    if (frameCode == 4)
+    // No title bar, and so none of its buttons: a plain box, and a modal
+    // dialog, which draws its own border. Qt would drop the frameless hint
+    // beside a title hint.
+    if (frameCode == 2 || frameCode == 4)
         return Qt::Dialog | Qt::FramelessWindowHint;
     Qt::WindowFlags flags = frameCode == 0 ? Qt::Window : frameCode == 10 ? Qt::Tool : Qt::Dialog;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (closeButton)
         flags |= Qt::WindowCloseButtonHint;
-    if (minimizeButton)
+    // A modal window is never minimized: the program would wait on a window
+    // that the player cannot see.
+    if (minimizeButton && !IsModal(frameCode))
         flags |= Qt::WindowMinimizeButtonHint;
-    if (maximizeButton)
+    if (maximizeButton && resizeable)
         flags |= Qt::WindowMaximizeButtonHint;
     return flags;
 }
@@ -94,6 +129,12 @@ void WindowWidgets::ApplyFrame(std::int32_t frameCode)
     ApplySize(window_.Width(), window_.Height());
     if (Embedded())
         return;
+    const int border = frameCode == 2 ? 1 : 0;
+    frame->layout()->setContentsMargins(border, border, border, border);
+    // New flags make a new native window, which the window manager places
+    // anew: only a change of kind or buttons is worth it.
+    if (frame->windowFlags() == WindowFlags(frameCode))
+        return;
     const bool wasVisible = frame->isVisible();
     frame->setWindowFlags(WindowFlags(frameCode));
     frame->setWindowModality(IsModal(frameCode) ? Qt::ApplicationModal : Qt::NonModal);
@@ -108,7 +149,7 @@ void WindowWidgets::ApplySize(std::int32_t width, std::int32_t height)
     if (resizeable) {
         content->setMinimumSize(ScreenScale::Size({minWidth, minHeight}));
         content->setMaximumSize(ScreenScale::Size({maxWidth, maxHeight}));
-        frame->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        frame->layout()->setSizeConstraint(QLayout::SetMinAndMaxSize);
         content->resize(ScreenScale::Size({width, height}));
     } else {
         content->setFixedSize(ScreenScale::Size({width, height}));
@@ -147,10 +188,7 @@ void WindowWidgets::Embed(QWidget* parentContent, bool blocking)
     frame->move((parentContent->width() - frame->width()) / 2, 0);
     frame->show();
     frame->raise();
-    if (QWidget* first = frame->nextInFocusChain(); first && frame->isAncestorOf(first))
-        first->setFocus(Qt::OtherFocusReason);
-    else
-        frame->setFocus(Qt::OtherFocusReason);
+    focus::GiveToFirstControl(frame);
 }
 
 void WindowWidgets::Detach(std::int32_t frameCode)
@@ -164,12 +202,14 @@ void WindowWidgets::Detach(std::int32_t frameCode)
     UpdateMenuBar(window_);
     if (!centred) {
         centred = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect place = frame->frameGeometry();
-            place.moveCenter(screen->availableGeometry().center());
-            frame->move(place.topLeft());
-        }
+        PlaceOnScreen(*frame);
     }
+}
+
+void WindowWidgets::Belong(QWidget* ownerFrame)
+{
+    frame->winId();
+    frame->windowHandle()->setTransientParent(ownerFrame ? ownerFrame->windowHandle() : nullptr);
 }
 
 void WindowWidgets::RemoveBlocker()

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <vector>
 
 class QMenuBar;
 
@@ -47,6 +48,9 @@ public:
     bool placed = false;      // a Show, ShowWithin or Hide has placed the window
     bool centred = false;     // centred once on the screen as a window of its own
     bool mouseClaimed = false;
+    bool showPending = false; // shown, and waiting for the window it belongs to
+    std::vector<Ref<Window>> waiting; // to be shown once this window is
+    QPointer<QWidget> focusBefore;    // had the focus when the window appeared
 
     bool Embedded() const;
     // Shows the window's kind, size and menu bar on the frame.
@@ -55,6 +59,8 @@ public:
     void UpdateMenuBar(Window& window);
     void Embed(QWidget* parentContent, bool blocking);
     void Detach(std::int32_t frameCode);
+    // Makes the frame a transient child of the owner's (none: of no window).
+    void Belong(QWidget* ownerFrame);
     void RemoveBlocker();
     void DeleteWidgets();
 

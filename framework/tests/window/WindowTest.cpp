@@ -292,57 +292,6 @@ TEST_F(WindowTest, LockedControlsFollowTheWindowAsItGrows)
     EXPECT_EQ(rb::WidgetOf(*window)->size(), QSize(301, 100));
 }
 
-TEST_F(WindowTest, FrameCodesGiveTheirWindowKinds)
-{
-    struct Case {
-        std::int32_t frame;
-        Qt::WindowType type;
-        bool modal;
-        bool frameless;
-    };
-    const Case cases[] = {
-        {0, Qt::Window, false, false}, {1, Qt::Dialog, true, false}, {2, Qt::Dialog, true, false},
-        {4, Qt::Dialog, true, true},   {8, Qt::Dialog, true, false}, {10, Qt::Tool, false, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.frame);
-        auto window = TestWindow::Build();
-        rb::SetProperties(window, rb::PropertyList().Integer("Frame", c.frame).Bytes());
-        window->Show();
-        const QWidget* frame = rb::FrameWidgetOf(*window);
-        EXPECT_EQ(frame->windowType(), c.type);
-        EXPECT_EQ(frame->windowModality(), c.modal ? Qt::ApplicationModal : Qt::NonModal);
-        EXPECT_EQ(frame->windowFlags().testFlag(Qt::FramelessWindowHint), c.frameless);
-        window->Close();
-    }
-}
-
-TEST_F(WindowTest, DesignedButtonsAndSizeLimitsReachTheFrame)
-{
-    auto window = TestWindow::Build();
-    rb::SetProperties(window, rb::PropertyList()
-                                  .Integer("Width", 300)
-                                  .Integer("Height", 200)
-                                  .Integer("MinWidth", 100)
-                                  .Integer("MinHeight", 90)
-                                  .Integer("MaxWidth", 500)
-                                  .Integer("MaxHeight", 400)
-                                  .Boolean("Resizeable", true)
-                                  .Boolean("CloseButton", false)
-                                  .Boolean("MinimizeButton", false)
-                                  .Boolean("MaximizeButton", true)
-                                  .Bytes());
-    window->Show();
-    const QWidget* frame = rb::FrameWidgetOf(*window);
-    EXPECT_FALSE(frame->windowFlags().testFlag(Qt::WindowCloseButtonHint));
-    EXPECT_FALSE(frame->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_TRUE(frame->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    const QWidget* content = rb::WidgetOf(*window);
-    EXPECT_EQ(content->size(), QSize(300, 200));
-    EXPECT_EQ(content->minimumSize(), QSize(100, 90));
-    EXPECT_EQ(content->maximumSize(), QSize(500, 400));
-}
-
 TEST_F(WindowTest, BackColourAndBackdropPaintTheContent)
 {
     auto window = TestWindow::Build();
