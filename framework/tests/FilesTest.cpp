@@ -7,6 +7,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <cerrno>
+#include <fcntl.h>
 #include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -141,6 +143,90 @@ TEST_F(FilesTest, WriteToAReadOnlyStreamChangesNothing)
     stream->Close();
     stream->WriteBoolean(true);
     EXPECT_EQ(ReadFile("file"), "abc");
+}
+
+struct StreamErrorCase {
+    const char* what;
+    const char* file;
+    bool writable;
+    void (*use)(rb::BinaryStream& stream, int fd);
+    int error;
+};
+
+// The first error a stream meets stays for its writer to see after Close,
+// whatever the stream does after it.
+TEST_F(FilesTest, AStreamKeepsItsFirstErrorPastLaterReadsAndItsClose)
+{
+    WriteFile("file", "abc");
+    const std::string file = (folder_ / "file").string();
+    const StreamErrorCase cases[] = {
+        {"writes to a full device", "/dev/full", true,
+         [](rb::BinaryStream& stream, int) {
+             stream.WriteDouble(0.5);
+             stream.WriteBoolean(true);
+         },
+         ENOSPC},
+        {"a write to a read-only stream, then a read past the end", file.c_str(), false,
+         [](rb::BinaryStream& stream, int) {
+             stream.WriteDouble(0.5);
+             stream.ReadDouble();
+         },
+         EBADF},
+        {"a close that fails", file.c_str(), true, [](rb::BinaryStream&, int fd) { close(fd); }, EBADF},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const int fd = open(c.file, (c.writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+        ASSERT_GE(fd, 0);
+        auto stream = rb::New<rb::BinaryStream>(fd, c.writable);
+        c.use(*stream, fd);
+        stream->Close();
+        EXPECT_EQ(stream->LastErrorCode(), c.error);
+    }
+}
+
+TEST_F(FilesTest, AStreamThatWroteAndClosedWellHasNoError)
+{
+    auto stream = Folder()->Child("file")->CreateBinaryFile("NBstream");
+    stream->WriteDouble(0.5);
+    stream->ReadBoolean();
+    stream->Close();
+    EXPECT_EQ(stream->LastErrorCode(), 0);
+}
+
+struct OpenCase {
+    const char* what;
+    rb::Ref<rb::FolderItem> item;
+    bool create; // CreateBinaryFile, else OpenAsBinaryFile for writing
+    int error;
+};
+
+TEST_F(FilesTest, AFileThatCannotBeOpenedSaysWhy)
+{
+    fs::create_directories(folder_ / "folder");
+    const OpenCase cases[] = {
+        {"a folder", Folder()->Child("folder"), false, EISDIR},
+        {"a missing file", Folder()->Child("missing"), false, ENOENT},
+        {"a new file in a missing folder", Folder()->Child("missing")->Child("file"), true, ENOENT},
+        {"a new file", Folder()->Child("made"), true, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto stream = c.create ? c.item->CreateBinaryFile("NBstream") : c.item->OpenAsBinaryFile(true);
+        EXPECT_EQ(stream.IsNil(), c.error != 0);
+        EXPECT_EQ(c.item->LastErrorCode(), c.error);
+    }
+}
+
+TEST_F(FilesTest, DeleteRemovesTheFileAndSaysWhyItCannot)
+{
+    WriteFile("file", "abc");
+    const auto file = Folder()->Child("file");
+    file->Delete();
+    EXPECT_EQ(file->LastErrorCode(), 0);
+    EXPECT_FALSE(file->Exists());
+    file->Delete();
+    EXPECT_EQ(file->LastErrorCode(), ENOENT);
 }
 
 TEST_F(FilesTest, OpenGivesNilForWhatIsNoReadableFile)

@@ -10,6 +10,11 @@ namespace rb {
 // (IEEE-754), a Boolean in one byte (1 written, any non-zero read as True).
 // A read past the end gives 0 or False and sets EndOfFile; a write to a read-only or
 // closed stream changes nothing and sets the error code.
+//
+// The stream keeps the first error it meets (a failed read, write or close:
+// no space, an I/O error, a closed or read-only stream) as LastErrorCode, an
+// errno value, until the stream ends; a writer checks it after its last write
+// and its Close.
 class BinaryStream : public Object {
 public:
     BinaryStream(int fileDescriptor, bool writable);
@@ -28,6 +33,7 @@ public:
     void Close() noexcept;
 
 private:
+    void Fail(int code) noexcept;
     bool Read(unsigned char* bytes, std::size_t count);
     void Write(const unsigned char* bytes, std::size_t count);
 

@@ -39,6 +39,11 @@ public:
     // emptied); nil when it cannot be created. The type is recorded beside the
     // file where the file system allows.
     Ref<BinaryStream> CreateBinaryFile(const std::string& fileType) const;
+    // Removes the file, or the folder when it is empty.
+    void Delete() const;
+    // Why the last OpenAsBinaryFile, CreateBinaryFile or Delete failed, an
+    // errno value; 0 when it did not.
+    int LastErrorCode() const noexcept { return lastError_; }
 
     // The file as a picture (PNG) or a sound (WAV, MP3); nil when it is missing
     // or is not one.
@@ -46,7 +51,10 @@ public:
     Ref<Sound> OpenAsSound() const;
 
 private:
+    Ref<BinaryStream> StreamOn(int fd, bool writable) const;
+
     std::filesystem::path path_;
+    mutable int lastError_ = 0;
 };
 
 } // namespace rb

@@ -44,10 +44,10 @@ bool BinaryStream::Read(unsigned char* bytes, std::size_t count)
         const ssize_t got = pread(fd_, bytes + done, count - done, position_ + static_cast<std::int64_t>(done));
         if (got < 0 && errno == EINTR)
             continue;
-        if (got <= 0) {
-            lastError_ = got < 0 ? errno : 0;
+        if (got < 0)
+            Fail(errno);
+        if (got <= 0)
             break;
-        }
         done += static_cast<std::size_t>(got);
     }
     position_ += static_cast<std::int64_t>(done);
@@ -58,7 +58,7 @@ bool BinaryStream::Read(unsigned char* bytes, std::size_t count)
 void BinaryStream::Write(const unsigned char* bytes, std::size_t count)
 {
     if (fd_ < 0 || !writable_) {
-        lastError_ = EBADF;
+        Fail(EBADF);
         return;
     }
     std::size_t done = 0;
@@ -67,7 +67,7 @@ void BinaryStream::Write(const unsigned char* bytes, std::size_t count)
         if (put < 0 && errno == EINTR)
             continue;
         if (put <= 0) {
-            lastError_ = errno;
+            Fail(put < 0 ? errno : EIO);
             break;
         }
         done += static_cast<std::size_t>(put);
@@ -107,9 +107,15 @@ void BinaryStream::WriteBoolean(bool value)
 
 void BinaryStream::Close() noexcept
 {
-    if (fd_ >= 0)
-        close(fd_);
+    if (fd_ >= 0 && close(fd_) != 0 && errno != EINTR)
+        Fail(errno);
     fd_ = -1;
+}
+
+void BinaryStream::Fail(int code) noexcept
+{
+    if (lastError_ == 0)
+        lastError_ = code;
 }
 
 } // namespace rb

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -56,18 +58,6 @@ bool WithinBundle(const fs::path& folder)
     return !relative.empty() && *relative.begin() != "..";
 }
 
-Ref<BinaryStream> StreamOnRegularFile(int fd, bool writable)
-{
-    struct stat status {};
-    if (fd < 0)
-        return {};
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        close(fd);
-        return {};
-    }
-    return New<BinaryStream>(fd, writable);
-}
-
 } // namespace
 
 FolderItem::FolderItem(std::filesystem::path path) : path_(std::move(path)) {}
@@ -111,15 +101,40 @@ Ref<FolderItem> FolderItem::Child(const std::string& name) const
 Ref<BinaryStream> FolderItem::OpenAsBinaryFile(bool writable) const
 {
     const int flags = (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC;
-    return StreamOnRegularFile(open(path_.c_str(), flags), writable);
+    return StreamOn(open(path_.c_str(), flags), writable);
 }
 
 Ref<BinaryStream> FolderItem::CreateBinaryFile(const std::string& fileType) const
 {
     const int fd = open(path_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int openError = errno;
     if (fd >= 0)
         fsetxattr(fd, "user.rb.filetype", fileType.data(), fileType.size(), 0);
-    return StreamOnRegularFile(fd, true);
+    errno = openError;
+    return StreamOn(fd, true);
+}
+
+void FolderItem::Delete() const
+{
+    lastError_ = remove(path_.c_str()) == 0 ? 0 : errno;
+}
+
+// A stream on the descriptor when it is a regular file's; errno says why not
+// when the open failed.
+Ref<BinaryStream> FolderItem::StreamOn(int fd, bool writable) const
+{
+    struct stat status {};
+    if (fd < 0) {
+        lastError_ = errno;
+        return {};
+    }
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        lastError_ = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
+        close(fd);
+        return {};
+    }
+    lastError_ = 0;
+    return New<BinaryStream>(fd, writable);
 }
 
 Ref<Picture> FolderItem::OpenAsPicture() const
