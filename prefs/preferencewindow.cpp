@@ -9,10 +9,27 @@
 #include "rb/BinaryStream.h"
 #include "rb/CheckBox.h"
 #include "rb/GroupBox.h"
+#include "rb/MsgBox.h"
 #include "rb/PushButton.h"
 #include "rb/StaticText.h"
 #include "rb/Text.h"
 #include "rb/TextField.h"
+
+#include <system_error>
+
+namespace {
+
+std::string SystemReason(int errorCode)
+{
+    return std::generic_category().message(errorCode);
+}
+
+void ReportUnsaved(const std::string& file, const std::string& reason)
+{
+    rb::MsgBox("The preferences could not be saved in \"" + file + "\": " + reason + ".");
+}
+
+} // namespace
 
 preferencewindow::preferencewindow() : rb::Window("preferencewindow.preferencewindow") {}
 
@@ -99,26 +116,45 @@ void preferencewindow::checkmusic_Open()
         ControlNamed<rb::CheckBox>(*this, "checkmusic")->Value(true);
 }
 
-// A nil folder, item or stream stops the handler with the nil-object
-// exception before anything is written and leaves the editor open. The file
-// is overwritten from its start and never shortened; write errors are not
-// examined.
+// The settings change in memory as they are saved: the saved mark first,
+// then the threshold once the file is open, then the music switch. A save
+// that fails tells the player why and leaves the editor open for another
+// try; a file it made is removed, so that the next start is as before.
 void preferencewindow::PushButton1_Action()
 {
     const rb::Ref<App> app = App::Instance();
     app->preferred = true;
     const rb::Ref<rb::FolderItem> file = PreferencesFile::Item();
+    if (file.IsNil()) {
+        ReportUnsaved(PreferencesFile::Name, "the preferences folder cannot be made");
+        return;
+    }
+    const bool existed = file->Exists();
     const rb::Ref<rb::BinaryStream> stream =
-        file->Exists() ? file->OpenAsBinaryFile(true) : file->CreateBinaryFile(PreferencesFile::FileType);
-    if (ControlNamed<rb::CheckBox>(*this, "checkapplause")->Value())
-        Module1::ratio = rb::Val(ControlNamed<rb::TextField>(*this, "TextField1")->Text()) * 0.01;
-    else
-        Module1::ratio = 0.0;
-    stream->Position(0); // a nil stream stops the handler before the music setting changes
+        existed ? file->OpenAsBinaryFile(true) : file->CreateBinaryFile(PreferencesFile::FileType);
+    Module1::ratio = TypedThreshold();
+    if (stream.IsNil()) {
+        ReportUnsaved(file->Path().string(), SystemReason(file->LastErrorCode()));
+        return;
+    }
     app->quiet = ControlNamed<rb::CheckBox>(*this, "checkmusic")->Value();
     PreferencesFile::Write(*stream, {Module1::ratio, app->preferred, app->quiet});
     stream->Close();
-    Close();
+    if (stream->LastErrorCode() == 0) {
+        Close();
+        return;
+    }
+    if (!existed)
+        file->Delete();
+    ReportUnsaved(file->Path().string(), SystemReason(stream->LastErrorCode()));
+}
+
+// The percentage typed, as a fraction, when the applause box is ticked.
+double preferencewindow::TypedThreshold()
+{
+    if (!ControlNamed<rb::CheckBox>(*this, "checkapplause")->Value())
+        return 0.0;
+    return rb::Val(ControlNamed<rb::TextField>(*this, "TextField1")->Text()) * 0.01;
 }
 
 void preferencewindow::PushButton2_Action()

@@ -3,8 +3,8 @@
 #include "rb/Window.h"
 
 // The preferences editor: the applause threshold and the music switch. OK
-// keeps them in memory and in the preferences file "NubrelloPrefs"; Cancel
-// and the close box store nothing.
+// keeps them in memory and in the preferences file "NubrelloPrefs", and says
+// so when the file cannot be written; Cancel and the close box store nothing.
 class preferencewindow : public rb::Window {
 public:
     preferencewindow();
@@ -21,4 +21,7 @@ public:
 protected:
     void Layout() override;
     void CreateControls() override;
+
+private:
+    double TypedThreshold();
 };

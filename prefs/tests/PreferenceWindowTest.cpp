@@ -3,22 +3,46 @@
 
 #include "App.h"
 #include "Module1.h"
+#include "PreferencesFile.h"
 #include "Window1.h"
 
 #include "rb/CheckBox.h"
 #include "rb/TextField.h"
 #include "rb/qt/QtAccess.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QWidget>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace PlayerInput;
+
+// The file in upper-case hexadecimal; "missing" when there is none.
+std::string HexOf(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return "missing";
+    std::string hex;
+    for (auto it = std::istreambuf_iterator<char>(in); it != std::istreambuf_iterator<char>(); ++it) {
+        static const char digits[] = "0123456789ABCDEF";
+        const auto byte = static_cast<unsigned char>(*it);
+        hex += digits[byte >> 4];
+        hex += digits[byte & 15];
+    }
+    return hex;
+}
 
 class PreferenceWindow : public GameFixture {
 protected:
@@ -55,21 +79,7 @@ protected:
         ProcessEvents();
     }
 
-    // The preferences file in upper-case hexadecimal; "missing" when there is none.
-    std::string FileHex() const
-    {
-        std::ifstream in(PreferencesFile(), std::ios::binary);
-        if (!in)
-            return "missing";
-        std::string hex;
-        for (auto it = std::istreambuf_iterator<char>(in); it != std::istreambuf_iterator<char>(); ++it) {
-            static const char digits[] = "0123456789ABCDEF";
-            const auto byte = static_cast<unsigned char>(*it);
-            hex += digits[byte >> 4];
-            hex += digits[byte & 15];
-        }
-        return hex;
-    }
+    std::string FileHex() const { return HexOf(PreferencesFile()); }
 
     static bool Ticked(const char* box)
     {
@@ -246,37 +256,223 @@ TEST_F(PreferenceWindow, ShowingTheOpenEditorAgainKeepsWhatThePlayerTyped)
     EXPECT_EQ(FieldText(), "42");
 }
 
-struct UnwritableCase {
+// Mounts of this program's own, made before any thread starts, so that a
+// test can mount a small or a read-only file system that nothing outside sees
+// and that goes with the program; unavailable where the program may not mount.
+class OwnMounts : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        available = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    }
+    static inline bool available = false;
+};
+const testing::Environment* const ownMounts = testing::AddGlobalTestEnvironment(new OwnMounts);
+
+// How a row makes the configuration folder in which the save fails: the
+// system's reason that the message must give, nullptr when this machine
+// cannot make such a folder.
+using Make = const char* (*)(const fs::path& folder);
+// Whether the place of the file is as the row left it after the failed save.
+using Left = bool (*)(const fs::path& file);
+
+struct FailedSaveCase {
     const char* what;
-    void (*make)(const fs::path& file);
-    bool (*unchanged)(const fs::path& file);
+    Make make;
+    bool opened;  // the file was opened or created, so the threshold changed
+    bool written; // the values were written, so the music switch changed too
+    Left left;
 };
 
-TEST_F(PreferenceWindow, APreferencesFileThatCannotBeWrittenLeavesTheEditorOpenAndTheFileAsItWas)
+void PrintTo(const FailedSaveCase& c, std::ostream* out)
 {
-    const UnwritableCase cases[] = {
-        {"a folder in its place", [](const fs::path& file) { fs::create_directory(file); },
-         [](const fs::path& file) { return fs::is_directory(file) && fs::is_empty(file); }},
-        {"a link into a missing folder",
-         [](const fs::path& file) { fs::create_symlink(file.parent_path() / "missing" / "NubrelloPrefs", file); },
-         [](const fs::path& file) { return fs::is_symlink(file) && !fs::exists(file); }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::error_code ignored;
-        fs::remove(PreferencesFile(), ignored);
-        c.make(PreferencesFile());
-        StartGame();
-        Fill(true, "50", true);
-        testing::internal::CaptureStderr();
-        PressButton("PushButton1");
-        EXPECT_NE(testing::internal::GetCapturedStderr().find("NilObjectException"), std::string::npos);
-        ASSERT_FALSE(Editor().IsNil());
-        EXPECT_TRUE(Editor()->Visible());
-        EXPECT_TRUE(c.unchanged(PreferencesFile()));
-        FinishGame();
-        Module1::ratio = 0.0;
-    }
+    *out << c.what;
 }
+
+const std::string OldBytes = "3FD0000000000000" "01" "00";
+
+bool NoFile(const fs::path& file)
+{
+    return !fs::exists(fs::symlink_status(file));
+}
+
+bool MountTmpfs(const fs::path& folder, unsigned long flags)
+{
+    fs::create_directories(folder);
+    return OwnMounts::available && mount("tmpfs", folder.c_str(), "tmpfs", flags, "size=16k") == 0;
+}
+
+const char* NoFolder(const fs::path& folder)
+{
+    fs::remove(folder.parent_path()); // a file where its parent folder would be
+    return std::ofstream(folder.parent_path()) ? "the preferences folder cannot be made" : nullptr;
+}
+
+// Root writes wherever the permissions say no: it gets a read-only mount.
+const char* ReadOnlyFolder(const fs::path& folder)
+{
+    if (MountTmpfs(folder, MS_RDONLY))
+        return "Read-only file system";
+    if (geteuid() == 0)
+        return nullptr;
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    return "Permission denied";
+}
+
+// Full: a file takes every byte, and what is left is room for a new entry.
+const char* FullFileSystem(const fs::path& folder)
+{
+    if (!MountTmpfs(folder, 0))
+        return nullptr;
+    std::ofstream(folder / "filler", std::ios::binary) << std::string(16 * 1024, 'x');
+    return fs::file_size(folder / "filler") == 16 * 1024 ? "No space left on device" : nullptr;
+}
+
+// Saved once before, then made unwritable: a read-only mount of the file for root.
+const char* UnwritableFile(const fs::path& folder)
+{
+    const fs::path file = folder / "NubrelloPrefs";
+    fs::create_directories(folder);
+    ::PreferencesFile::Create(*rb::New<rb::FolderItem>(file), {.ratio = 0.25, .preferred = true});
+    if (geteuid() != 0) {
+        fs::permissions(file, fs::perms::owner_read);
+        return "Permission denied";
+    }
+    const bool mounted = OwnMounts::available && mount(file.c_str(), file.c_str(), nullptr, MS_BIND, nullptr) == 0 &&
+                         mount(nullptr, file.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+    return mounted ? "Read-only file system" : nullptr;
+}
+
+const char* FolderInPlaceOfTheFile(const fs::path& folder)
+{
+    fs::create_directories(folder / "NubrelloPrefs");
+    return "Is a directory";
+}
+
+const char* LinkIntoAMissingFolder(const fs::path& folder)
+{
+    fs::create_directories(folder);
+    fs::create_symlink(folder / "missing" / "NubrelloPrefs", folder / "NubrelloPrefs");
+    return "No such file or directory";
+}
+
+const FailedSaveCase FailedSaves[] = {
+    {"no folder", NoFolder, false, false, NoFile},
+    {"a read-only folder", ReadOnlyFolder, true, false, NoFile},
+    {"a full file system", FullFileSystem, true, true, NoFile},
+    {"a file that cannot be written", UnwritableFile, true, false,
+     [](const fs::path& file) { return HexOf(file) == OldBytes; }},
+    {"a folder in place of the file", FolderInPlaceOfTheFile, true, false,
+     [](const fs::path& file) { return fs::is_directory(file) && fs::is_empty(file); }},
+    {"a link into a missing folder", LinkIntoAMissingFolder, true, false,
+     [](const fs::path& file) { return fs::is_symlink(file) && !fs::exists(file); }},
+};
+
+// OK where the preferences cannot be saved, in a game started with the
+// configuration folder where they can.
+class FailedSave : public PreferenceWindow, public testing::WithParamInterface<FailedSaveCase> {
+protected:
+    void SetUp() override
+    {
+        PreferenceWindow::SetUp();
+        config_ = std::getenv("XDG_CONFIG_HOME");
+        folder_ = fs::path(std::getenv("HOME")) / "failing" / "config";
+        fs::remove_all(folder_.parent_path());
+        fs::create_directories(folder_.parent_path());
+        reason_ = GetParam().make(folder_);
+        if (reason_ == nullptr)
+            GTEST_SKIP() << "this machine cannot make " << GetParam().what;
+    }
+
+    void TearDown() override
+    {
+        umount2((folder_ / "NubrelloPrefs").c_str(), MNT_DETACH);
+        umount2(folder_.c_str(), MNT_DETACH);
+        std::error_code ignored;
+        fs::permissions(folder_, fs::perms::owner_all, ignored);
+        setenv("XDG_CONFIG_HOME", config_.c_str(), 1);
+        PreferenceWindow::TearDown();
+        fs::remove_all(folder_.parent_path());
+    }
+
+    // Starts the game, moves the configuration folder to the failing one, and
+    // presses OK with 50 % and the music off.
+    void PressOkWhereTheSaveFails()
+    {
+        StartGame();
+        setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+        Fill(true, "50", true);
+        PressButton("PushButton1");
+    }
+
+    // The message boxes that are up.
+    static std::vector<QMessageBox*> Messages()
+    {
+        std::vector<QMessageBox*> boxes;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible())
+                boxes.push_back(box);
+        return boxes;
+    }
+
+    static void DismissMessages()
+    {
+        for (QMessageBox* box : Messages())
+            box->accept();
+        ProcessEvents();
+    }
+
+    std::string config_;
+    fs::path folder_;
+    const char* reason_ = nullptr; // what the message must say
+};
+
+TEST_P(FailedSave, TellsThePlayerWhyAndLeavesTheEditorOpen)
+{
+    const FailedSaveCase& c = GetParam();
+    PressOkWhereTheSaveFails();
+    const auto boxes = Messages();
+    ASSERT_EQ(boxes.size(), 1u);
+    const std::string text = boxes.front()->text().toStdString();
+    EXPECT_NE(text.find("The preferences could not be saved"), std::string::npos) << text;
+    EXPECT_NE(text.find("NubrelloPrefs"), std::string::npos) << text;
+    EXPECT_NE(text.find(reason_), std::string::npos) << text;
+    ASSERT_FALSE(Editor().IsNil());
+    EXPECT_TRUE(Editor()->Visible());
+    EXPECT_TRUE(App::Instance()->preferred);
+    EXPECT_EQ(Module1::ratio, c.opened ? 0.5 : 0.0);
+    EXPECT_EQ(App::Instance()->quiet, c.written);
+    EXPECT_TRUE(c.left(folder_ / "NubrelloPrefs"));
+}
+
+TEST_P(FailedSave, OkSavesOnceTheFolderCanTakeTheFile)
+{
+    PressOkWhereTheSaveFails();
+    DismissMessages();
+    setenv("XDG_CONFIG_HOME", config_.c_str(), 1);
+    PressButton("PushButton1");
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(Editor().IsNil());
+    EXPECT_EQ(FileHex(), "3FE0000000000000" "01" "01");
+}
+
+TEST_P(FailedSave, CancelStillClosesTheEditorAndShowsTheMainWindow)
+{
+    PressOkWhereTheSaveFails();
+    DismissMessages();
+    Window1::Instance()->Hide();
+    PressButton("PushButton2");
+    EXPECT_TRUE(Editor().IsNil());
+    EXPECT_TRUE(MainWindowShown());
+}
+
+INSTANTIATE_TEST_SUITE_P(Where, FailedSave, testing::ValuesIn(FailedSaves),
+                         [](const testing::TestParamInfo<FailedSaveCase>& info) {
+                             std::string name;
+                             for (const char* at = info.param.what; *at != '\0'; ++at)
+                                 if (std::isalnum(static_cast<unsigned char>(*at)))
+                                     name += *at;
+                             return name;
+                         });
 
 } // namespace
