@@ -79,10 +79,15 @@ void Window::Show()
         return;
     QWidget* frame = native_->frame;
     if (native_->Embedded() || !frame->isVisible()) {
-        native_->focusBefore = QApplication::focusWidget();
         native_->Detach(frame_);
         const Ref<Window> owner = frame_ == 0 ? Ref<Window>() : windows::FrontShown(this);
-        native_->Belong(owner ? owner->native_->frame.data() : nullptr);
+        QWidget* ownerFrame = owner ? owner->native_->frame.data() : nullptr;
+        native_->Belong(ownerFrame);
+        // Back, when it closes, to where the keys went, or else to the window
+        // it belongs to, which may not have been activated yet.
+        native_->focusBefore = QApplication::focusWidget();
+        if (!native_->focusBefore && ownerFrame)
+            native_->focusBefore = ownerFrame->focusWidget() ? ownerFrame->focusWidget() : ownerFrame;
         focus::GiveToFirstControl(frame);
     }
     // A window that a modal one blocks comes up behind it and leaves it the keyboard.

@@ -3,7 +3,10 @@
 # server (Xvfb), the real mouse (xdotool), screenshots (ImageMagick's import).
 # A game of three items, each dragged onto its own box; the end window; New
 # Game; the main window's close box; Quit in the confirmation; exit status 0.
-# There is no window manager: the close box's message is sent as one would.
+# The close box's message is sent as a window manager does. Under
+# E2E_WINDOW_MANAGER=openbox the game runs under that window manager: every
+# window, with its frame, lies inside the screen, and the main window stays
+# where it was placed.
 #
 # Usage: play.sh <bundle folder> <FoodMatch program> <folder for the screenshots> <WritePreferences program>
 # Exits 77 (skipped) when a tool it needs is missing.
@@ -14,53 +17,12 @@ matcher=$2
 shots=$3
 writeprefs=$4
 here="$(cd "$(dirname "$0")" && pwd)"
-
-for tool in Xvfb xdotool import convert python3; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIPPED: $tool is not installed (scripts/deps installs it)"
-    exit 77
-  fi
-done
+source "$here/../../../testsupport/e2e.sh"
+require_tools Xvfb xdotool xwininfo import convert python3
 
 mkdir -p "$shots"
 rm -f "$shots"/*.png
-home="$(mktemp -d)"
-app=""
-xvfb=""
-cleanup() {
-  if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; fi
-  if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
-  rm -rf "$home"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAILED: $*" >&2
-  echo "--- the program's output:" >&2
-  cat "$home/log" >&2 2>/dev/null || true
-  exit 1
-}
-
-# A display that no other X server holds.
-start_xvfb() {
-  local n
-  for n in $(seq 90 199); do
-    if [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; then continue; fi
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 50); do
-      if DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
-        export DISPLAY=":$n"
-        return 0
-      fi
-      kill -0 "$xvfb" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$xvfb" 2>/dev/null || true
-    xvfb=""
-  done
-  return 1
-}
+home="$work/home"
 
 # The id of the visible window of that exact name, waiting for it.
 wait_window() {
@@ -79,10 +41,9 @@ wait_window() {
 # Sets ox, oy to where the content of the window (of that designed height,
 # below its menu bar) is on the screen.
 content_of() {
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  ox=$X
-  oy=$((Y + HEIGHT - $2))
+  window_area "$1"
+  ox=$win_x
+  oy=$((win_y + win_h - $2))
 }
 
 click() { xdotool mousemove "$((ox + $1))" "$((oy + $2))" click 1; sleep 0.5; }
@@ -115,18 +76,21 @@ glide() {
 box_x=(45 352 656)
 box_y=(173 166 173)
 
-start_xvfb || fail "no free display for Xvfb"
+start_xvfb 1280x1024
+start_window_manager
 
 # Saved preferences (70 %, music on), so that the editor does not open.
 mkdir -p "$home/.config"
 "$writeprefs" "$home/.config/NubrelloPrefs" 0.7000000000000001 1 0
 HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$home \
-  "$bundle/bin/Nubrello" >"$home/log" 2>&1 &
-app=$!
+  "$bundle/bin/Nubrello" >"$game_log" 2>&1 &
+game=$!
 
 main=$(wait_window Nubrello) || fail "the main window did not appear"
 sleep 1
+expect_on_screen "$main" "the main window"
 content_of "$main" 800
+placed="$ox,$oy"
 shot 01-welcome
 
 # The welcome sheet, at the top centre of the board: three items, OK.
@@ -179,6 +143,7 @@ done
 
 end=$(wait_window "We're out of food!") || fail "no end window after the last item"
 sleep 0.5
+expect_on_screen "$end" "the end window"
 content_of "$end" 134
 shot 20-end
 click 136 104 # New Game
@@ -190,6 +155,7 @@ if xdotool search --onlyvisible --name "^We're out of food!\$" >/dev/null 2>&1; 
   fail "the end window stayed after New Game"
 fi
 content_of "$main" 800
+[ "$ox,$oy" = "$placed" ] || fail "the main window moved from $placed to $ox,$oy"
 shot 21-new-game
 
 # The main window's close box, then Quit in the confirmation (three items
@@ -197,17 +163,18 @@ shot 21-new-game
 python3 "$here/close_window.py" "$main"
 confirmation=$(wait_window Untitled) || fail "closing the main window asked nothing"
 sleep 0.5
+expect_on_screen "$confirmation" "the quit confirmation"
 content_of "$confirmation" 100
 shot 30-confirmation
 xdotool search --onlyvisible --name '^Nubrello$' >/dev/null || fail "the main window closed without asking"
 click 221 70
 for _ in $(seq 150); do
-  kill -0 "$app" 2>/dev/null || break
+  kill -0 "$game" 2>/dev/null || break
   sleep 0.1
 done
-kill -0 "$app" 2>/dev/null && fail "the program did not end after Quit"
+kill -0 "$game" 2>/dev/null && fail "the program did not end after Quit"
 status=0
-wait "$app" || status=$?
-app=""
+wait "$game" || status=$?
+game=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 echo "played three items, New Game, closed and quit: exit status 0; screenshots in $shots"
