@@ -16,6 +16,19 @@
 namespace rb {
 namespace {
 
+// The design units whose image pixels a drawing there may change: those of
+// its rectangle, and their neighbours where the image is scaled.
+QRect Touched(const CanvasBacking& backing, const QRect& drawn)
+{
+    return backing.ToImage().isIdentity() ? drawn : drawn.adjusted(-1, -1, 1, 1);
+}
+
+bool LiesOpaqueUnder(const QImage& backdrop, QSize designSize)
+{
+    return backdrop.format() == QImage::Format_RGB32 && backdrop.width() >= designSize.width() &&
+           backdrop.height() >= designSize.height();
+}
+
 class CanvasSurface : public GraphicsSurface {
 public:
     CanvasSurface(Ref<Canvas> canvas, QRegion clip, bool showAtOnce)
@@ -28,16 +41,17 @@ public:
         CanvasBacking& backing = canvas_->Backing();
         if (backing.image.isNull())
             return;
-        const QImage& image = ToQImage(picture);
         {
             QPainter painter(&backing.image);
             DrawInDesignUnits(painter, backing);
             painter.setClipRegion(clip_);
-            painter.drawImage(at, image);
+            painter.drawImage(at, ToQImage(picture));
         }
+        const QRect drawn = QRect(at, QSize(picture.Width(), picture.Height())) & QRect(QPoint(0, 0), backing.designSize);
+        if (backing.laid != 0)
+            backing.overLaid += QRegion(Touched(backing, drawn)) & clip_;
         if (!showAtOnce_)
             return;
-        const QRect drawn = QRect(at, image.size()) & QRect(QPoint(0, 0), backing.designSize);
         backing.drawnAtOnce += drawn;
         if (backing.widget)
             backing.widget->update(ScreenScale::Covering(drawn));
@@ -89,12 +103,53 @@ void FitBacking(CanvasBacking& backing, QSize designSize)
     backing.image = QImage(deviceSize, QImage::Format_ARGB32_Premultiplied);
     backing.image.fill(Qt::transparent);
     backing.drawnAtOnce = QRegion();
+    backing.laid = 0;
+    backing.overLaid = QRegion();
 }
 
+void LayBackdrop(CanvasBacking& backing, const Picture* backdrop, const QRegion& region)
+{
+    const QImage* shown = backdrop ? &ToQImage(*backdrop) : nullptr;
+    const bool opaque = shown && LiesOpaqueUnder(*shown, backing.designSize);
+    const bool whole = region.contains(QRect(QPoint(0, 0), backing.designSize));
+    QRegion lay = region;
+    if (opaque && backing.laid == shown->cacheKey()) {
+        lay &= backing.overLaid;
+    } else if (opaque && whole) {
+        if (backing.image.format() != QImage::Format_RGB32)
+            backing.image = QImage(backing.image.size(), QImage::Format_RGB32);
+        backing.laid = shown->cacheKey();
+    } else {
+        backing.laid = 0;
+        if (!opaque && backing.image.format() == QImage::Format_RGB32)
+            backing.image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    }
+    backing.overLaid -= region;
+    if (lay.isEmpty())
+        return;
+    // Rectangle by rectangle: Qt blits within a rectangular clip, where a
+    // clip of many rectangles takes its slower path, split over threads.
+    QPainter painter(&backing.image);
+    DrawInDesignUnits(painter, backing);
+    for (const QRect& rect : lay) {
+        painter.setClipRect(rect);
+        if (!opaque) {
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.fillRect(rect, Qt::transparent);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        }
+        if (shown)
+            painter.drawImage(0, 0, *shown);
+    }
+}
+
+// Smoothing only where the image is scaled: with the hint set, Qt draws even
+// unscaled pictures on its slow path, split over threads.
 void DrawInDesignUnits(QPainter& painter, const CanvasBacking& backing)
 {
-    painter.setTransform(backing.ToImage());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QTransform toImage = backing.ToImage();
+    painter.setTransform(toImage);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !toImage.isIdentity());
 }
 
 Ref<Graphics> CanvasGraphics(Canvas& canvas, const QRegion& clip, bool showAtOnce)

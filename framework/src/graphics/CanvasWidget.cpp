@@ -2,8 +2,8 @@
 
 #include "core/ScreenScale.h"
 #include "graphics/CanvasBacking.h"
-#include "graphics/QtPicture.h"
 #include "rb/Graphics.h"
+#include "rb/Picture.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -31,17 +31,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
 
 void CanvasWidget::Repaint(const QRegion& region)
 {
-    CanvasBacking& backing = canvas_->Backing();
-    {
-        QPainter painter(&backing.image);
-        DrawInDesignUnits(painter, backing);
-        painter.setClipRegion(region);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.fillRect(region.boundingRect(), Qt::transparent);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        if (auto backdrop = canvas_->Backdrop())
-            painter.drawImage(0, 0, ToQImage(*backdrop));
-    }
+    LayBackdrop(canvas_->Backing(), canvas_->Backdrop().Get(), region);
     canvas_->RaisePaint(CanvasGraphics(*canvas_, region, false));
 }
 

@@ -6,6 +6,9 @@
 
 #include <QPainter>
 
+#include <array>
+#include <utility>
+
 Q_LOGGING_CATEGORY(rbPicture, "rb.picture")
 
 namespace rb {
@@ -55,15 +58,51 @@ bool ShowsOpaque(const PictureData& data)
     return !data.mask && data.colour.format() == QImage::Format_RGB32;
 }
 
+// The last compositions, by the images they were made of: a picture made
+// anew from the same colour and mask as one before (as the board makes its
+// shadow at every paint) is composed once. Qt's cache keys change whenever an
+// image is drawn into.
+class Compositions {
+public:
+    QImage Of(const QImage& colour, const QImage& opacity)
+    {
+        for (const Entry& entry : entries_)
+            if (entry.colour == colour.cacheKey() && entry.opacity == opacity.cacheKey())
+                return entry.composed;
+        Entry& entry = entries_[next_];
+        next_ = (next_ + 1) % entries_.size();
+        entry = {colour.cacheKey(), opacity.cacheKey(), Compose(colour, opacity)};
+        return entry.composed;
+    }
+
+private:
+    // Drawn rather than converted: Qt copies the opaque colour row by row.
+    static QImage Compose(const QImage& colour, const QImage& opacity)
+    {
+        QImage composed(colour.size(), QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&composed);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, colour);
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        painter.drawImage(0, 0, opacity);
+        return composed;
+    }
+
+    struct Entry {
+        qint64 colour = 0;
+        qint64 opacity = 0;
+        QImage composed;
+    };
+    std::array<Entry, 2> entries_;
+    std::size_t next_ = 0;
+};
+
 QImage Compose(const PictureData& data)
 {
+    static Compositions compositions;
     if (!data.mask)
         return data.colour;
-    QImage composed = data.colour.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&composed);
-    painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-    painter.drawImage(0, 0, OpacityOf(*data.mask));
-    return composed;
+    return compositions.Of(data.colour, OpacityOf(*data.mask));
 }
 
 int Mix(int source, int target, int alpha, int coverage)
@@ -71,47 +110,46 @@ int Mix(int source, int target, int alpha, int coverage)
     return (source * alpha + target * (coverage - alpha) + coverage / 2) / coverage;
 }
 
-// One row of a picture that does not show opaque, read as straight colour
-// and alpha: through its mask, or through its own alpha.
-class StraightRow {
-public:
-    StraightRow(const PictureData& data, int y)
-        : colour_(reinterpret_cast<const QRgb*>(data.colour.constScanLine(y))),
-          opacity_(data.mask ? OpacityOf(*data.mask).constScanLine(y) : nullptr)
-    {
+// One row of a masked picture drawn into: a source pixel at least as opaque
+// as the mask there replaces the colour, a less opaque one is weighed against
+// the mask's opacity. Straight gives the source's straight colour and alpha.
+template <typename Straight>
+void FillRow(QRgb* line, const uchar* covered, int count, Straight straight)
+{
+    for (int x = 0; x < count; ++x) {
+        const auto [s, alpha] = straight(x);
+        if (alpha == 0)
+            continue;
+        const int coverage = covered[x];
+        const QRgb d = line[x];
+        if (alpha >= coverage)
+            line[x] = s | 0xff000000u;
+        else
+            line[x] = qRgb(Mix(qRed(s), qRed(d), alpha, coverage), Mix(qGreen(s), qGreen(d), alpha, coverage),
+                           Mix(qBlue(s), qBlue(d), alpha, coverage));
     }
-
-    int Alpha(int x) const { return opacity_ ? opacity_[x] : qAlpha(colour_[x]); }
-    QRgb Colour(int x) const { return opacity_ ? colour_[x] : qUnpremultiply(colour_[x]); }
-
-private:
-    const QRgb* colour_;
-    const uchar* opacity_;
-};
+}
 
 // Colour drawn into a masked picture is weighed against the picture's own
 // coverage there, so that a source as opaque as the mask replaces the colour.
-// No composition mode of Qt's weighs so; an opaque source is drawn by Qt.
+// No composition mode of Qt's weighs so; an opaque source is drawn by Qt. The
+// source shows through its mask, or through its own alpha.
 void FillCoverage(PictureData& target, const PictureData& source, QPoint at)
 {
     const QImage& coverage = OpacityOf(*target.mask);
+    const QImage* opacity = source.mask ? &OpacityOf(*source.mask) : nullptr;
     const QRect area = QRect(at, source.colour.size()) & target.colour.rect();
+    const int from = area.left() - at.x();
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(target.colour.scanLine(y));
-        const uchar* coverageLine = coverage.constScanLine(y);
-        const StraightRow sourceRow(source, y - at.y());
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const int alpha = sourceRow.Alpha(x - at.x());
-            if (alpha == 0)
-                continue;
-            const QRgb s = sourceRow.Colour(x - at.x());
-            const int covered = coverageLine[x];
-            const QRgb d = line[x];
-            if (alpha >= covered)
-                line[x] = s | 0xff000000u;
-            else
-                line[x] = qRgb(Mix(qRed(s), qRed(d), alpha, covered), Mix(qGreen(s), qGreen(d), alpha, covered),
-                               Mix(qBlue(s), qBlue(d), alpha, covered));
+        auto* line = reinterpret_cast<QRgb*>(target.colour.scanLine(y)) + area.left();
+        const uchar* covered = coverage.constScanLine(y) + area.left();
+        const auto* colour = reinterpret_cast<const QRgb*>(source.colour.constScanLine(y - at.y())) + from;
+        if (opacity) {
+            const uchar* alpha = opacity->constScanLine(y - at.y()) + from;
+            FillRow(line, covered, area.width(), [&](int x) { return std::pair<QRgb, int>(colour[x], alpha[x]); });
+        } else {
+            FillRow(line, covered, area.width(),
+                    [&](int x) { return std::pair<QRgb, int>(qUnpremultiply(colour[x]), qAlpha(colour[x])); });
         }
     }
 }

@@ -179,6 +179,46 @@ TEST_F(CanvasTest, BackdropChangeShowsAndNilBackdropShowsNone)
     EXPECT_EQ(canvas->Graphics()->Pixel(5, 5), rb::RGB(255, 255, 255));
 }
 
+// As the board: an opaque backdrop under the whole canvas, which a paint puts
+// back only where something was drawn over it.
+TEST_F(CanvasTest, OpaqueBackdropComesBackWhereverDrawingWasAndItsChangesShow)
+{
+    auto canvas = AddCanvas("Canvas1", 0, 0, 120, 80);
+    const auto backdrop = Filled(Qt::blue, 120, 80);
+    canvas->Backdrop(backdrop);
+    int left = 10;
+    OnPaint(canvas, [&](Ref<Graphics> g) { g->DrawPicture(Filled(Qt::red, 20, 20), left, 10); });
+    Show();
+    ExpectShows(canvas, {15, 15}, Qt::red);
+    canvas->Graphics()->DrawPicture(Filled(Qt::green, 10, 10), 60, 50);
+    ProcessEvents();
+    ExpectShows(canvas, {65, 55}, Qt::green);
+
+    left = 40;
+    canvas->Refresh(true);
+    ProcessEvents();
+    ExpectShows(canvas, {15, 15}, Qt::blue);
+    ExpectShows(canvas, {45, 15}, Qt::red);
+    ExpectShows(canvas, {65, 55}, Qt::blue);
+
+    left = 90;
+    canvas->RefreshRect(0, 0, 70, 80, true);
+    ProcessEvents();
+    ExpectShows(canvas, {45, 15}, Qt::blue);
+    ExpectShows(canvas, {95, 15}, Qt::blue); // outside the rectangle asked for
+
+    backdrop->Graphics()->DrawPicture(Filled(Qt::yellow, 10, 10), 0, 70);
+    canvas->Refresh(true);
+    ProcessEvents();
+    ExpectShows(canvas, {5, 75}, Qt::yellow);
+    ExpectShows(canvas, {95, 15}, Qt::red);
+
+    canvas->Backdrop(Filled(Qt::green, 120, 80));
+    ProcessEvents();
+    ExpectShows(canvas, {5, 75}, Qt::green);
+    ExpectShows(canvas, {110, 70}, Qt::green);
+}
+
 TEST_F(CanvasTest, WindowBackdropShowsUnderTheCanvas)
 {
     window_->Backdrop(Filled(Qt::magenta, 200, 150));
