@@ -19,7 +19,7 @@ WindowContent::WindowContent(Window& window, QWidget* parent) : QWidget(parent),
 
 QSize WindowContent::sizeHint() const
 {
-    return {window_.Width(), window_.Height()};
+    return ScreenScale::Size({window_.Width(), window_.Height()});
 }
 
 void WindowContent::paintEvent(QPaintEvent*)

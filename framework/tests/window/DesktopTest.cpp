@@ -9,6 +9,7 @@
 #include "rb/TextArea.h"
 #include "rb/TextField.h"
 #include "rb/qt/QtAccess.h"
+#include "rb/testing/ScreenScale.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -122,6 +123,15 @@ TEST_F(DesktopTest, AWindowThatIsNotResizeableHasOneSizeAndAResizeableOneItsDesi
     EXPECT_EQ(rb::WidgetOf(*resizeable)->size(), QSize(300, 200));
     EXPECT_EQ(rb::FrameWidgetOf(*resizeable)->minimumSize(), QSize(100, 90));
     EXPECT_EQ(rb::FrameWidgetOf(*resizeable)->maximumSize(), QSize(500, 400));
+}
+
+TEST_F(DesktopTest, OnAScaledScreenAResizeableWindowOpensAtItsScaledSize)
+{
+    rb::testing::SetScreenScale(0.5);
+    auto window = Shown("Scaled", rb::PropertyList().Integer("Width", 300).Integer("Height", 200).Boolean("Resizeable", true).Bytes());
+    rb::testing::SetScreenScale(1.0);
+    EXPECT_EQ(rb::WidgetOf(*window)->size(), QSize(150, 100));
+    EXPECT_EQ(rb::FrameWidgetOf(*window)->size(), QSize(150, 100));
 }
 
 TEST_F(DesktopTest, AModalDialogHasABorderOfItsOwnAroundItsContent)
