@@ -3,11 +3,13 @@
 # (the nubrello command, the desktop entry, the icon at every size), moves the
 # prefix elsewhere and starts the game through a link to its command on the
 # PATH, in an X server of its own, until the board has painted once.
-# Usage: InstallTest.sh <cmake> <build folder>. Exits 77 (skipped) without Xvfb.
+# Usage: InstallTest.sh <cmake> <build folder> <WritePreferences program>.
+# Exits 77 (skipped) without Xvfb.
 set -euo pipefail
 
 cmake="$1"
 build="$2"
+writeprefs="$3"
 for tool in Xvfb identify; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
 done
@@ -55,7 +57,7 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 # Preferences saved once, so that the first window is the board, not the editor.
 mkdir -p "$work/home" "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
-printf '\077\340\0\0\0\0\0\0\001\001' >"$work/config/NubrelloPrefs"
+"$writeprefs" "$work/config/NubrelloPrefs" 0.5 1 1
 status=0
 (
   cd /
