@@ -18,3 +18,14 @@ function(rb_add_gtest name)
   set_tests_properties(${T_PREFIX}.${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0")
 endfunction()
+
+# rb_add_x_run(<test name> <target>)
+# Runs the GoogleTest program once more on Qt's X platform, in an X server of
+# its own, as "<test name>.X"; skipped without Xvfb.
+function(rb_add_x_run name target)
+  add_test(NAME ${name}.X COMMAND ${PROJECT_SOURCE_DIR}/testsupport/under-x.sh $<TARGET_FILE:${target}>)
+  set_tests_properties(${name}.X PROPERTIES
+    SKIP_RETURN_CODE 77
+    TIMEOUT 120
+    ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
+endfunction()

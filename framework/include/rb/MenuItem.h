@@ -38,14 +38,24 @@ public:
     // The child at that position, from 0; OutOfBoundsException outside.
     Ref<MenuItem> Item(std::int32_t index) const;
 
-    // What choosing the item does once no window handled it: nothing, for an
-    // ordinary item.
-    virtual void Unhandled() {}
+    // What choosing the item does once no window handled it. The Edit menu's
+    // editing items, by their Names EditUndo, EditCut, EditCopy, EditPaste,
+    // EditClear (Delete) and EditSelectAll, act on the text control that has
+    // the keyboard focus in the active window; any other ordinary item does
+    // nothing.
+    virtual void Unhandled();
+    // Whether Unhandled would do something now.
+    virtual bool ActsUnhandled() const;
 
     // Chooses the item as the player would, the window being the one whose
     // menu bar holds it: the active window's handler under the item's Name
     // runs, else that window's; when none says handled, Unhandled.
     void Choose(Ref<Window> window);
+
+    // Whether the item's entry on that window's bar is enabled: always without
+    // AutoEnable; with it, while a handler of the active window or of that
+    // window takes the item, or Unhandled would act.
+    bool Enabled(Ref<Window> window) const;
 
     // Moves on at every change to any menu tree, so that shown bars can tell
     // when they are stale.

@@ -9,6 +9,7 @@ namespace rb {
 class QuitMenuItem : public MenuItem {
 public:
     void Unhandled() override;
+    bool ActsUnhandled() const override { return true; }
 };
 
 } // namespace rb

@@ -8,12 +8,19 @@
 
 namespace rb {
 
-// An editable text control (TextArea, TextField). Its KeyDown event gets each
-// key as a String: the typed text, or Chr(8) backspace, Chr(13) Return,
-// Chr(3) Enter, Chr(9) Tab, Chr(27) Escape, Chr(127) forward delete,
-// Chr(28) to Chr(31) the left, right, up and down arrows; True swallows the
-// key. A Return, Enter or Escape that passes presses the window's default or
-// cancel button when it has one.
+// An editable text control (TextArea, TextField). Its KeyDown event gets
+// every key pressed in it, before the control and before any shortcut but
+// the menu bar's, as a String: the typed character, or Chr(8) backspace,
+// Chr(9) Tab, Chr(13) Return, Chr(3) Enter, Chr(27) Escape, Chr(127)
+// forward delete, Chr(28) to Chr(31) the left, right, up and down arrows,
+// Chr(1) Home, Chr(4) End, Chr(11) Page Up, Chr(12) Page Down, Chr(5)
+// Insert, Chr(16) a function key or any other key that types nothing; a
+// Ctrl+letter its control character (Chr(1) to Chr(26)). True swallows the
+// key whatever the control would have done with it. A Return, Enter or
+// Escape key that passes presses the window's default or cancel button when
+// it has one. Text that arrives without its keys (a paste, a drop, the
+// middle button's primary selection, an input method) is offered to KeyDown
+// character by character, and only what passes goes in.
 class TextEdit : public TextControl {
 public:
     virtual std::string Text() const = 0;

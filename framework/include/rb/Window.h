@@ -98,6 +98,7 @@ public:
     void AddMenuHandler(const std::string& itemName, Ref<Delegate> handler);
     // Calls the handler registered under the name; false when there is none.
     bool HandleMenuItem(const std::string& itemName);
+    bool HandlesMenuItem(const std::string& itemName) const { return menuHandlers_.count(itemName) > 0; }
 
     // A new control of class T made within this window; its Constructor then
     // makes its widget here.

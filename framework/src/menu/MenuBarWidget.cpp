@@ -4,11 +4,20 @@
 #include "rb/MenuItem.h"
 #include "rb/Window.h"
 
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace rb {
 namespace {
+
+// The entry shows its item's state while its menu is open.
+void FollowEnabled(QMenu& menu, QAction* action, const Ref<MenuItem>& item, Window& window)
+{
+    QObject::connect(&menu, &QMenu::aboutToShow, action,
+                     [action, item, &window] { action->setEnabled(item->Enabled(Ref<Window>(&window))); });
+    QObject::connect(&menu, &QMenu::aboutToHide, action, [action] { action->setEnabled(true); });
+}
 
 void AddEntries(QMenu& menu, const MenuItem& parent, Window& window)
 {
@@ -29,6 +38,7 @@ void AddEntries(QMenu& menu, const MenuItem& parent, Window& window)
         action->setObjectName(QString::fromStdString(item->Name()));
         action->setShortcut(ShortcutFromText(item->KeyboardShortcut()));
         action->setMenuRole(QAction::NoRole);
+        FollowEnabled(menu, action, item, window);
         QObject::connect(action, &QAction::triggered, action, [item, &window] { item->Choose(Ref<Window>(&window)); });
     }
 }
@@ -47,6 +57,21 @@ QMenuBar* BuildMenuBar(const MenuItem& bar, Window& window, QWidget* parent)
         AddEntries(*menu, *menuItem, window);
     }
     return widget;
+}
+
+bool IsMenuBarShortcut(const QWidget& widget, const QKeyEvent& key)
+{
+    const QMenuBar* bar = widget.window()->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+    if (bar == nullptr)
+        return false;
+    const QKeySequence pressed(key.keyCombination());
+    for (const QAction* menu : bar->actions())
+        if (QKeySequence::mnemonic(menu->text()) == pressed)
+            return true;
+    for (const QAction* action : bar->findChildren<QAction*>())
+        if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
+            return true;
+    return false;
 }
 
 } // namespace rb

@@ -1,8 +1,9 @@
 #include "rb/MenuItem.h"
 
+#include "rb/TextEdit.h"
 #include "rb/Window.h"
+#include "window/EditCommands.h"
 #include "window/WindowRegistry.h"
-
 
 namespace rb {
 namespace {
@@ -11,6 +12,15 @@ std::uint64_t& Changes()
 {
     static std::uint64_t changes = 0;
     return changes;
+}
+
+// The front-most visible window.
+Ref<Window> ActiveWindow()
+{
+    for (const auto& front : windows::FrontToBack())
+        if (front->Visible())
+            return front;
+    return {};
 }
 
 } // namespace
@@ -60,20 +70,35 @@ Ref<MenuItem> MenuItem::Item(std::int32_t index) const
     return children_[static_cast<std::size_t>(index)];
 }
 
+void MenuItem::Unhandled()
+{
+    if (auto edit = editing::FocusedEdit())
+        editing::Act(name_, *edit);
+}
+
+bool MenuItem::ActsUnhandled() const
+{
+    auto edit = editing::FocusedEdit();
+    return edit && editing::CanAct(name_, *edit);
+}
+
 void MenuItem::Choose(Ref<Window> window)
 {
     Ref<MenuItem> keepAlive(this);
-    Ref<Window> active;
-    for (const auto& front : windows::FrontToBack())
-        if (front->Visible()) {
-            active = front;
-            break;
-        }
+    Ref<Window> active = ActiveWindow();
     if (active && active->HandleMenuItem(name_))
         return;
     if (window && window != active && window->HandleMenuItem(name_))
         return;
     Unhandled();
+}
+
+bool MenuItem::Enabled(Ref<Window> window) const
+{
+    if (!autoEnable_)
+        return true;
+    Ref<Window> active = ActiveWindow();
+    return (active && active->HandlesMenuItem(name_)) || (window && window->HandlesMenuItem(name_)) || ActsUnhandled();
 }
 
 } // namespace rb

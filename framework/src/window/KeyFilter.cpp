@@ -1,48 +1,79 @@
 #include "window/KeyFilter.h"
 
+#include "menu/MenuBarWidget.h"
 #include "rb/TextEdit.h"
 #include "rb/Window.h"
+#include "window/EditCommands.h"
+#include "window/EditWidget.h"
 #include "window/KeyText.h"
+#include "window/TextEntry.h"
 #include "window/WindowEvents.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QTextEdit>
+#include <QWidget>
 
 namespace rb {
 
-KeyFilter::KeyFilter(TextEdit& edit, QObject* widget) : QObject(widget), edit_(edit)
+KeyFilter::KeyFilter(TextEdit& edit, QWidget* widget) : QObject(widget), edit_(edit)
 {
     widget->installEventFilter(this);
+    editing::WatchFocus();
+}
+
+Ref<TextEdit> KeyFilter::EditOf(const QWidget& widget)
+{
+    for (QObject* child : widget.children())
+        if (const auto* filter = dynamic_cast<const KeyFilter*>(child))
+            return Ref<TextEdit>(&filter->edit_);
+    return {};
 }
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        return ShortcutOverride(watched, *static_cast<QKeyEvent*>(event));
+    case QEvent::KeyPress:
+        return KeyPress(*static_cast<QKeyEvent*>(event));
+    default:
         return false;
-    const std::string key = KeyText(*static_cast<QKeyEvent*>(event));
+    }
+}
+
+// Accepting the override makes the key a key press here; leaving it makes it
+// the menu's shortcut. The widget itself is not asked.
+bool KeyFilter::ShortcutOverride(QObject* watched, QKeyEvent& event) const
+{
+    if (!IsMenuBarShortcut(*static_cast<QWidget*>(watched), event))
+        event.accept();
+    return true;
+}
+
+bool KeyFilter::KeyPress(const QKeyEvent& event)
+{
+    const std::string key = KeyText(event);
     if (key.empty())
         return false;
     Ref<TextEdit> keepAlive(&edit_);
     if (edit_.RaiseKeyDown(key))
         return true;
-    if (key == "\r" || key == "\x03" || key == "\x1b") {
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter || event.key() == Qt::Key_Escape) {
         auto window = edit_.Window();
-        return window && WindowEvents::PressButton(*window, key == "\x1b");
+        return window && WindowEvents::PressButton(*window, event.key() == Qt::Key_Escape);
     }
-    return static_cast<unsigned char>(key[0]) >= 32 && key != "\x7f" && WouldPassLimit(watched);
+    if (event.matches(QKeySequence::Paste)) {
+        TextEntry::Type(edit_, QGuiApplication::clipboard()->text());
+        return true;
+    }
+    return static_cast<unsigned char>(key[0]) >= 32 && key != "\x7f" && WouldPassLimit();
 }
 
-bool KeyFilter::WouldPassLimit(QObject* widget) const
+bool KeyFilter::WouldPassLimit() const
 {
-    if (edit_.LimitText() <= 0)
-        return false;
-    bool selection = false;
-    if (auto* line = qobject_cast<QLineEdit*>(widget))
-        selection = line->hasSelectedText();
-    else if (auto* area = qobject_cast<QTextEdit*>(widget))
-        selection = area->textCursor().hasSelection();
-    return !selection && QString::fromStdString(edit_.Text()).size() >= edit_.LimitText();
+    const EditWidget widget(edit_);
+    return edit_.LimitText() > 0 && widget.SelectedText().isEmpty() && widget.Length() >= edit_.LimitText();
 }
 
 } // namespace rb

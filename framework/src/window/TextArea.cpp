@@ -4,6 +4,7 @@
 #include "window/ControlWidget.h"
 #include "window/KeyFilter.h"
 #include "window/QtText.h"
+#include "window/TextEntry.h"
 
 #include <QTextEdit>
 
@@ -46,6 +47,7 @@ void TextArea::MakeWidget()
     area->setPlainText(ToQtText(text_));
     QObject::connect(area, &QTextEdit::textChanged, area, [this, area] { KeepWithinLimit(*area, LimitText()); });
     new KeyFilter(*this, area);
+    new TextEntry(*this, area);
     ControlWidget::Attach(*this, area);
 }
 

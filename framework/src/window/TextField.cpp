@@ -4,6 +4,7 @@
 #include "window/ControlWidget.h"
 #include "window/KeyFilter.h"
 #include "window/QtText.h"
+#include "window/TextEntry.h"
 
 #include <QLineEdit>
 
@@ -32,6 +33,7 @@ void TextField::MakeWidget()
 {
     auto* field = new QLineEdit(QString::fromStdString(text_), ControlWidget::ParentFor(*this));
     new KeyFilter(*this, field);
+    new TextEntry(*this, field);
     ControlWidget::Attach(*this, field);
 }
 

@@ -1,19 +1,26 @@
 #include "WindowFixture.h"
 
 #include "menu/MenuShortcut.h"
+#include "rb/CheckBox.h"
 #include "rb/MenuBar.h"
 #include "rb/QuitMenuItem.h"
+#include "rb/TextField.h"
 #include "rb/Runtime.h"
 #include "rb/qt/QtAccess.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 #include <QtTest/QTest>
 
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -216,6 +223,180 @@ TEST_F(QuitTest, QuitShortcutQuits)
     ProcessEvents();
     QTest::keyClick(frame, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(back_->closeAsked, std::vector<bool>{true});
+}
+
+// Edit: the six editing items, an item that a window handles, one that none
+// handles, and one without AutoEnable.
+rb::Ref<rb::MenuBar> MakeEditBar()
+{
+    auto bar = rb::New<rb::MenuBar>();
+    bar->Append(Item("EditMenu", "&Edit"));
+    for (const auto& [name, text, shortcut] : std::vector<std::tuple<const char*, const char*, const char*>>{
+             {"EditUndo", "&Undo", "Cmd+Z"}, {"EditCut", "Cu&t", "Cmd+X"}, {"EditCopy", "&Copy", "Cmd+C"},
+             {"EditPaste", "&Paste", "Cmd+V"}, {"EditClear", "&Delete", ""}, {"EditSelectAll", "Select &All", "Cmd+A"},
+             {"EditPreferences", "Preferences...", ""}, {"EditOther", "Other", ""}})
+        bar->Child("EditMenu")->Append(Item(name, text, shortcut));
+    auto fixed = Item("EditFixed", "Fixed");
+    fixed->AutoEnable(false);
+    bar->Child("EditMenu")->Append(fixed);
+    return bar;
+}
+
+// The main window with the edit bar, a field and a check box, active.
+class EditMenuTest : public MenuTest {
+protected:
+    void SetUp() override
+    {
+        window_ = TestWindow::Build(
+            [&](TestWindow& w) {
+                field_ = w.Add<rb::TextField>("TextField1");
+                check_ = w.Add<rb::CheckBox>("CheckBox1", rb::PropertyList().Integer("Top", 40).Bytes());
+            },
+            "Window1.Window1");
+        window_->MenuBar(MakeEditBar());
+        window_->AddMenuHandler("EditPreferences", MenuHandler(log_, "main", true));
+        rb::InstallInstanceEventHandler(field_, "KeyDown",
+                                        rb::RuntimeCreateDelegate(std::function<bool(const std::string&)>([this](const std::string& key) {
+                                                                      keys_.push_back(key);
+                                                                      return swallow_.find(key) != std::string::npos;
+                                                                  }),
+                                                                  "( String ) as Boolean"));
+        window_->Show();
+        QWidget* frame = rb::FrameWidgetOf(*window_);
+        frame->activateWindow();
+        QApplication::setActiveWindow(frame);
+        Line()->setFocus();
+        QApplication::clipboard()->clear();
+        ProcessEvents();
+    }
+
+    QLineEdit* Line() const { return static_cast<QLineEdit*>(rb::WidgetOf(*field_)); }
+
+    // The names of the Edit menu's enabled entries, as the open menu shows them.
+    std::vector<std::string> Enabled() const
+    {
+        auto* menu = rb::MenuBarWidgetOf(*window_)->findChild<QMenu*>("EditMenu");
+        menu->popup(QPoint(0, 0));
+        std::vector<std::string> enabled;
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator() && action->isEnabled())
+                enabled.push_back(action->objectName().toStdString());
+        menu->close();
+        return enabled;
+    }
+
+    void Choose(const char* itemName) const { rb::MenuActionOf(*window_, itemName)->trigger(); }
+
+    rb::Ref<TestWindow> window_;
+    rb::Ref<rb::TextField> field_;
+    rb::Ref<rb::CheckBox> check_;
+    std::vector<std::string> log_;
+    std::vector<std::string> keys_;
+    std::string swallow_;
+};
+
+TEST_F(EditMenuTest, EditingItemsAreEnabledOnlyWhileTheFocusedTextControlCanActOnThem)
+{
+    using Names = std::vector<std::string>;
+    const Names always{"EditPreferences", "EditFixed"};
+    struct State {
+        const char* what;
+        std::function<void()> set;
+        Names editing;
+    };
+    const State states[] = {
+        {"a check box focused", [this] { rb::WidgetOf(*check_)->setFocus(); }, {}},
+        {"an empty field", [] {}, {}},
+        {"a field with text", [this] { field_->Text("50"); }, {"EditSelectAll"}},
+        {"all its text selected", [this] {
+             field_->Text("50");
+             Line()->selectAll();
+         }, {"EditCut", "EditCopy", "EditClear"}},
+        {"part of it selected", [this] {
+             field_->Text("50");
+             Line()->setSelection(0, 1);
+         }, {"EditCut", "EditCopy", "EditClear", "EditSelectAll"}},
+        {"text typed", [this] { QTest::keyClicks(Line(), "7"); }, {"EditUndo", "EditSelectAll"}},
+        {"text on the clipboard", [] { QApplication::clipboard()->setText("7"); }, {"EditPaste"}},
+        {"the clipboard's text, a check box focused", [this] {
+             QApplication::clipboard()->setText("7");
+             rb::WidgetOf(*check_)->setFocus();
+         }, {}},
+        {"read-only, all selected", [this] {
+             field_->Text("50");
+             field_->ReadOnly(true);
+             Line()->selectAll();
+             QApplication::clipboard()->setText("7");
+         }, {"EditCopy"}},
+        {"a password, all selected", [this] {
+             field_->Text("50");
+             field_->Password(true);
+             Line()->selectAll();
+         }, {"EditClear"}},
+    };
+    for (const auto& state : states) {
+        SCOPED_TRACE(state.what);
+        state.set();
+        Names expected = state.editing;
+        expected.insert(expected.end(), always.begin(), always.end());
+        std::sort(expected.begin(), expected.end());
+        Names enabled = Enabled();
+        std::sort(enabled.begin(), enabled.end());
+        EXPECT_EQ(enabled, expected);
+        EXPECT_TRUE(rb::MenuActionOf(*window_, "EditPaste")->isEnabled()) << "a closed menu's entries take their shortcuts";
+        field_->ReadOnly(false);
+        field_->Password(false);
+        field_->Text("");
+        QApplication::clipboard()->clear();
+        Line()->setFocus();
+    }
+}
+
+TEST_F(EditMenuTest, EditingItemsActOnTheFocusedFieldThroughItsKeyDown)
+{
+    field_->Text("12345");
+    Line()->setSelection(1, 2);
+    Choose("EditCopy");
+    EXPECT_EQ(QApplication::clipboard()->text(), "23");
+    EXPECT_EQ(field_->Text(), "12345");
+
+    Choose("EditCut");
+    EXPECT_EQ(field_->Text(), "145");
+    EXPECT_EQ(keys_, std::vector<std::string>{"\b"}) << "Cut erases as the delete key does";
+
+    keys_.clear();
+    QApplication::clipboard()->setText("x9");
+    swallow_ = "x";
+    Choose("EditPaste");
+    EXPECT_EQ(field_->Text(), "1945");
+    EXPECT_EQ(keys_, (std::vector<std::string>{"x", "9"}));
+
+    Choose("EditUndo");
+    EXPECT_EQ(field_->Text(), "145");
+    Choose("EditSelectAll");
+    EXPECT_EQ(Line()->selectedText(), "145");
+
+    swallow_ = "\b";
+    Choose("EditClear");
+    Choose("EditCut");
+    EXPECT_EQ(field_->Text(), "145") << "a KeyDown that swallows the delete key keeps the selection";
+    EXPECT_EQ(QApplication::clipboard()->text(), "145") << "Cut still copies";
+    swallow_.clear();
+    Choose("EditClear");
+    EXPECT_EQ(field_->Text(), "");
+}
+
+TEST_F(EditMenuTest, AnEditingShortcutIsTheMenusAndDoesNothingWhereTheItemCannotAct)
+{
+    field_->Text("12");
+    Line()->selectAll();
+    QTest::keyClick(Line(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "12");
+    Line()->deselect();
+    QTest::keyClick(Line(), Qt::Key_X, Qt::ControlModifier); // nothing selected: Cut cannot act
+    QTest::keyClick(Line(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(field_->Text(), "12");
+    EXPECT_EQ(keys_, std::vector<std::string>{}) << "never Chr(3), which would be taken for Enter";
 }
 
 } // namespace
