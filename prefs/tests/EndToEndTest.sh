@@ -30,10 +30,13 @@ visible_window() {
   xdotool search --onlyvisible --name "$1" | head -n 1
 }
 
-# Clicks at (x, y) of the window's content.
+# Clicks at (x, y) of the window's content. With a content height the
+# content stands at the bottom of the window, below its menu bar.
 click_in() {
   window_area "$1"
-  xdotool mousemove $((win_x + $2)) $((win_y + $3)) click 1
+  local top=$win_y
+  [ -n "${4:-}" ] && top=$((win_y + win_h - $4))
+  xdotool mousemove $((win_x + $2)) $((top + $3)) click 1
   sleep 0.3
 }
 
@@ -54,7 +57,7 @@ expect_on_screen "$main" "the main window"
 expect_on_screen "$(visible_window '^Preferences$')" "the editor"
 window_area "$main"
 placed="$win_x,$win_y"
-click_in "$(visible_window '^Preferences$')" 147 206  # Cancel
+click_in "$(visible_window '^Preferences$')" 147 206 236  # Cancel
 editor_closed() { [ -z "$(visible_window '^Preferences$')" ]; }
 await "Cancel left the editor open" editor_closed
 sleep 0.5
@@ -66,10 +69,10 @@ quit_game
 start_game
 await "the editor did not come back after Cancel" xdotool search --onlyvisible --name '^Preferences$'
 editor="$(visible_window '^Preferences$')"
-click_in "$editor" 41 125   # "Play applause when"
-click_in "$editor" 198 125  # the percentage field
+click_in "$editor" 41 125 236   # "Play applause when"
+click_in "$editor" 198 125 236  # the percentage field
 xdotool type --delay 50 "50"
-click_in "$editor" 239 206  # OK
+click_in "$editor" 239 206 236  # OK
 await "OK wrote no preferences file" test -s "$prefs"
 [ -z "$(visible_window '^Preferences$')" ] || fail "OK left the editor open"
 

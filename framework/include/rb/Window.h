@@ -89,6 +89,8 @@ public:
     std::int32_t MouseX() const;
     std::int32_t MouseY() const;
 
+    // The window's own menu bar. A window of its own with a title bar (Frame
+    // 0 or 1) that has none shows the application's, while MenuBarVisible.
     Ref<rb::MenuBar> MenuBar() const;
     void MenuBar(Ref<rb::MenuBar> bar);
 

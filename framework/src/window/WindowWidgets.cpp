@@ -3,6 +3,7 @@
 #include "core/ScreenScale.h"
 #include "graphics/QtCursor.h"
 #include "menu/MenuBarWidget.h"
+#include "rb/Application.h"
 #include "rb/Window.h"
 #include "window/WindowContent.h"
 #include "window/WindowFocus.h"
@@ -43,6 +44,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent*) override {}
     void wheelEvent(QWheelEvent*) override {}
 };
+
+// A document window or a movable modal one.
+bool HasTitleBar(std::int32_t frameCode)
+{
+    return frameCode == 0 || frameCode == 1;
+}
 
 bool IsModal(std::int32_t frameCode)
 {
@@ -158,17 +165,29 @@ void WindowWidgets::ApplySize(std::int32_t width, std::int32_t height)
     frame->adjustSize();
 }
 
+Ref<MenuBar> WindowWidgets::ShownMenuBar() const
+{
+    if (!menuBarVisible || Embedded())
+        return {};
+    if (menuBar)
+        return menuBar;
+    // A window with a title bar shows the application's: its Edit menu acts there too.
+    const Ref<Application> application = GetAppObject();
+    return application && HasTitleBar(window_.Frame()) ? application->MenuBar() : Ref<MenuBar>();
+}
+
 void WindowWidgets::UpdateMenuBar(Window& window)
 {
-    const bool wanted = menuBar && menuBarVisible && !Embedded();
-    if (menuBarWidget && (!wanted || menuGeneration != MenuItem::Generation())) {
+    const Ref<MenuBar> wanted = ShownMenuBar();
+    if (menuBarWidget && (wanted != shownMenuBar || menuGeneration != MenuItem::Generation())) {
         menuBarWidget->hide();
         menuBarWidget->deleteLater(); // it may be delivering the choice that got us here
         menuBarWidget = nullptr;
     }
+    shownMenuBar = wanted;
     if (!wanted || menuBarWidget)
         return;
-    menuBarWidget = BuildMenuBar(*menuBar, window, frame);
+    menuBarWidget = BuildMenuBar(*wanted, window, frame);
     menuGeneration = MenuItem::Generation();
     static_cast<QVBoxLayout*>(frame->layout())->setMenuBar(menuBarWidget);
     frame->adjustSize();

@@ -43,7 +43,8 @@ public:
     std::uint32_t backColor = 0xFFFFFF;
     Ref<Picture> backdrop;
     Ref<MouseCursor> cursor;
-    Ref<MenuBar> menuBar;
+    Ref<MenuBar> menuBar;      // the window's own
+    Ref<MenuBar> shownMenuBar; // its own or the application's
     QPoint mouse;
     bool placed = false;      // a Show, ShowWithin or Hide has placed the window
     bool centred = false;     // centred once on the screen as a window of its own
@@ -56,6 +57,9 @@ public:
     // Shows the window's kind, size and menu bar on the frame.
     void ApplyFrame(std::int32_t frameCode);
     void ApplySize(std::int32_t width, std::int32_t height);
+    // The bar the window shows: its own, else (with a title bar) the
+    // application's; none within another window or with MenuBarVisible False.
+    Ref<MenuBar> ShownMenuBar() const;
     void UpdateMenuBar(Window& window);
     void Embed(QWidget* parentContent, bool blocking);
     void Detach(std::int32_t frameCode);

@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include "menu/MenuShortcut.h"
+#include "rb/Application.h"
 #include "rb/CheckBox.h"
 #include "rb/MenuBar.h"
 #include "rb/QuitMenuItem.h"
@@ -397,6 +398,44 @@ TEST_F(EditMenuTest, AnEditingShortcutIsTheMenusAndDoesNothingWhereTheItemCannot
     QTest::keyClick(Line(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(field_->Text(), "12");
     EXPECT_EQ(keys_, std::vector<std::string>{}) << "never Chr(3), which would be taken for Enter";
+}
+
+TEST_F(MenuTest, AWindowWithATitleBarAndNoBarOfItsOwnShowsTheApplications)
+{
+    auto application = rb::New<rb::Application>();
+    application->MenuBar(MakeBar());
+    rb::RuntimeRegisterAppObject(application);
+    struct Case {
+        std::int32_t frame;
+        bool ownBar;
+        bool menuBarVisible;
+        const char* shows;
+    };
+    const Case cases[] = {
+        {0, false, true, "application"}, {1, false, true, "application"}, {2, false, true, "none"},
+        {4, false, true, "none"},        {1, true, true, "own"},          {1, false, false, "none"},
+    };
+    const auto own = MakeEditBar();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "frame " << c.frame << (c.ownBar ? ", its own bar" : "")
+                                        << (c.menuBarVisible ? "" : ", MenuBarVisible False"));
+        auto window = TestWindow::Build();
+        rb::SetProperties(window, rb::PropertyList().Integer("Frame", c.frame).Boolean("MenuBarVisible", c.menuBarVisible).Bytes());
+        if (c.ownBar)
+            window->MenuBar(own);
+        window->Show();
+        const QMenuBar* bar = rb::MenuBarWidgetOf(*window);
+        const std::string shows = bar == nullptr ? "none" : bar->findChild<QMenu*>("FileMenu") ? "application" : "own";
+        EXPECT_EQ(shows, c.shows);
+        window->Close();
+    }
+    auto parent = TestWindow::Build({}, "Window1.Window1");
+    parent->Show();
+    auto sheet = TestWindow::Build({}, "Sheet.Sheet");
+    rb::SetProperties(sheet, rb::PropertyList().Integer("Frame", 1).Bytes());
+    sheet->ShowWithin(parent);
+    EXPECT_EQ(rb::MenuBarWidgetOf(*sheet), nullptr) << "within another window";
+    rb::RuntimeRegisterAppObject(nullptr);
 }
 
 } // namespace
