@@ -6,14 +6,21 @@
 #include "rb/qt/QtAccess.h"
 #include "rb/testing/ScreenScale.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTextEdit>
+#include <QtTest/QTest>
 #include <QWidget>
 
 #include <algorithm>
@@ -47,11 +54,25 @@ void SendMouse(const rb::Window& window, QPoint at, QEvent::Type type)
     QApplication::sendEvent(target, &event);
 }
 
+// The widget that shows the control: a text area's viewport.
+QWidget* ShowingWidget(const rb::RectControl& control)
+{
+    QWidget* widget = rb::WidgetOf(control);
+    auto* area = qobject_cast<QAbstractScrollArea*>(widget);
+    return area ? area->viewport() : widget;
+}
+
+QMenu* MenuOf(const rb::Window& window, const char* menuName)
+{
+    QMenuBar* bar = rb::MenuBarWidgetOf(window);
+    return bar ? bar->findChild<QMenu*>(menuName) : nullptr;
+}
+
 // As a drag ends over the control: it enters, then drops (Qt delivers no
 // drop to a widget that no drag entered).
 void Drop(const rb::RectControl& target, QMimeData& data)
 {
-    QWidget* widget = rb::WidgetOf(target);
+    QWidget* widget = ShowingWidget(target);
     const QPoint centre(widget->width() / 2, widget->height() / 2);
     QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &enter);
@@ -105,6 +126,45 @@ void Key(const rb::RectControl& edit, int qtKey, const QString& text)
     QApplication::sendEvent(widget, &release);
 }
 
+void Focus(const rb::RectControl& control)
+{
+    QWidget* widget = rb::WidgetOf(control);
+    QWidget* window = widget->window();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    widget->setFocus(Qt::OtherFocusReason);
+}
+
+void Stroke(const rb::RectControl& control, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    Focus(control);
+    QTest::keyClick(rb::WidgetOf(control), key, modifiers);
+}
+
+Caret CaretOf(const rb::RectControl& edit)
+{
+    QWidget* widget = rb::WidgetOf(edit);
+    if (const auto* line = qobject_cast<QLineEdit*>(widget))
+        return {line->cursorPosition(), line->hasSelectedText() ? line->selectionStart() : line->cursorPosition()};
+    const QTextCursor cursor = static_cast<QTextEdit*>(widget)->textCursor();
+    return {cursor.position(), cursor.anchor()};
+}
+
+KeySpy::KeySpy(const rb::Window& window)
+{
+    rb::FrameWidgetOf(window)->installEventFilter(this);
+}
+
+bool KeySpy::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Control && key != Qt::Key_Shift && key != Qt::Key_Alt)
+            ++presses_;
+    }
+    return false;
+}
+
 void DropPicture(const rb::RectControl& target, QColor colour)
 {
     QImage image(20, 20, QImage::Format_ARGB32);
@@ -115,11 +175,44 @@ void DropPicture(const rb::RectControl& target, QColor colour)
     Drop(target, data);
 }
 
-void DropText(const rb::RectControl& target)
+void DropText(const rb::RectControl& target, const QString& text)
 {
     QMimeData data;
-    data.setText("carrot");
+    data.setText(text);
     Drop(target, data);
+}
+
+void MiddleClick(const rb::RectControl& edit, const QString& selection)
+{
+    QApplication::clipboard()->setText(selection, QClipboard::Selection);
+    QWidget* widget = ShowingWidget(edit);
+    const QPointF end(widget->width() - 2, widget->height() / 2.0);
+    const QPointF global = widget->mapToGlobal(end);
+    QMouseEvent press(QEvent::MouseButtonPress, end, global, Qt::MiddleButton, Qt::MiddleButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, end, global, Qt::MiddleButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+std::vector<std::string> EnabledEntries(const rb::Window& window, const char* menuName)
+{
+    std::vector<std::string> enabled;
+    QMenu* menu = MenuOf(window, menuName);
+    if (menu == nullptr)
+        return enabled;
+    menu->popup(rb::FrameWidgetOf(window)->mapToGlobal(QPoint(0, 0)));
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator() && action->isEnabled())
+            enabled.push_back(action->objectName().toStdString());
+    menu->close();
+    return enabled;
+}
+
+void Choose(const rb::Window& window, const char* menuName, const char* itemName)
+{
+    const std::vector<std::string> enabled = EnabledEntries(window, menuName);
+    if (std::find(enabled.begin(), enabled.end(), itemName) != enabled.end())
+        rb::MenuActionOf(window, itemName)->trigger();
 }
 
 rb::Ref<rb::Picture> SolidPicture(std::int32_t width, std::int32_t height, QColor colour)

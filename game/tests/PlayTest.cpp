@@ -13,8 +13,10 @@
 #include "rb/qt/QtAccess.h"
 #include "rb/testing/ScreenScale.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QKeySequence>
 #include <QLabel>
 
 #include <array>
@@ -292,49 +294,91 @@ TEST_F(Play, TheDealGivesEachBoxItsGroupAndSampleAndTakesTheSamplesOutOfTheDeck)
     EXPECT_EQ(Box(2)->tempic, lime());
 }
 
+// Every key pressed in the number box, with "4" typed before it: the digits,
+// backspace, Return and Enter pass; every other key is swallowed whole, so
+// that neither the box, its caret, the focus nor the windows around it see it.
 TEST_F(Play, TheNumberBoxTakesDigitsBackspaceReturnAndEnterOnly)
 {
-    struct Typed {
+    struct Pressed {
         const char* what;
-        int key;
-        QString text;
-        std::string boxAfter; // with "4" typed first; empty when OK took the number
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool swallowed;
+        std::string boxAfter; // empty when OK took the number
         bool sheetCloses;
     };
-    const Typed keys[] = {
-        {"digit", Qt::Key_7, "7", "47", false},
-        {"zero", Qt::Key_0, "0", "40", false},
-        {"backspace", Qt::Key_Backspace, "\b", "", false},
-        {"Return", Qt::Key_Return, "\r", "", true},
-        {"Enter", Qt::Key_Enter, "\x03", "", true},
-        {"letter", Qt::Key_A, "a", "4", false},
-        {"minus", Qt::Key_Minus, "-", "4", false},
-        {"point", Qt::Key_Period, ".", "4", false},
-        {"space", Qt::Key_Space, " ", "4", false},
-        {"Tab", Qt::Key_Tab, "\t", "4", false},
-        {"left arrow", Qt::Key_Left, {}, "4", false},
-        {"forward delete", Qt::Key_Delete, {}, "4", false},
-        {"Escape", Qt::Key_Escape, "\x1b", "4", false},
+    const Qt::KeyboardModifiers none = Qt::NoModifier, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
+    std::vector<Pressed> keys = {
+        {"digit", Qt::Key_7, none, false, "47", false},
+        {"zero", Qt::Key_0, none, false, "40", false},
+        {"keypad digit", Qt::Key_5, Qt::KeypadModifier, false, "45", false},
+        {"backspace", Qt::Key_Backspace, none, false, "", false},
+        {"Return", Qt::Key_Return, none, false, "", true},
+        {"Enter", Qt::Key_Enter, Qt::KeypadModifier, false, "", true},
+        {"letter", Qt::Key_A, none, true, "4", false},
+        {"capital", Qt::Key_Z, shift, true, "4", false},
+        {"minus", Qt::Key_Minus, none, true, "4", false},
+        {"point", Qt::Key_Period, none, true, "4", false},
+        {"space", Qt::Key_Space, none, true, "4", false},
+        {"Tab", Qt::Key_Tab, none, true, "4", false},
+        {"Shift+Tab", Qt::Key_Backtab, shift, true, "4", false},
+        {"Escape", Qt::Key_Escape, none, true, "4", false},
+        {"forward delete", Qt::Key_Delete, none, true, "4", false},
+        {"Insert", Qt::Key_Insert, none, true, "4", false},
+        {"Shift+Insert", Qt::Key_Insert, shift, true, "4", false},
+        {"left arrow", Qt::Key_Left, none, true, "4", false},
+        {"right arrow", Qt::Key_Right, none, true, "4", false},
+        {"up arrow", Qt::Key_Up, none, true, "4", false},
+        {"down arrow", Qt::Key_Down, none, true, "4", false},
+        {"Shift+left arrow", Qt::Key_Left, shift, true, "4", false},
+        {"Home", Qt::Key_Home, none, true, "4", false},
+        {"Shift+Home", Qt::Key_Home, shift, true, "4", false},
+        {"End", Qt::Key_End, none, true, "4", false},
+        {"Page Up", Qt::Key_PageUp, none, true, "4", false},
+        {"Page Down", Qt::Key_PageDown, none, true, "4", false},
+        {"menu key", Qt::Key_Menu, none, true, "4", false},
+        {"Ctrl+Home", Qt::Key_Home, ctrl, true, "4", false},
+        {"Ctrl+left arrow", Qt::Key_Left, ctrl, true, "4", false},
+        {"Ctrl+Space", Qt::Key_Space, ctrl, true, "4", false},
+        {"Ctrl+[", Qt::Key_BracketLeft, ctrl, true, "4", false},
+        {"Ctrl+Backspace", Qt::Key_Backspace, ctrl, false, "", false}, // Chr(8): a backspace
     };
+    for (int f = 1; f <= 12; ++f)
+        keys.push_back({"function key", static_cast<Qt::Key>(Qt::Key_F1 + f - 1), none, true, "4", false});
+    // Every Ctrl+letter that is no menu shortcut (Z, X, C, V, A and Q are); H
+    // and M give Chr(8) and Chr(13), which pass: the box does nothing with them.
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        if (std::string("ZXCVAQ").find(letter) == std::string::npos) {
+            const bool passes = letter == 'H' || letter == 'M';
+            keys.push_back({"Ctrl+letter", static_cast<Qt::Key>(Qt::Key_A + (letter - 'A')), ctrl, !passes, "4", false});
+        }
+
     StartGame();
-    for (const auto& typed : keys) {
-        SCOPED_TRACE(typed.what);
+    for (const auto& pressed : keys) {
+        SCOPED_TRACE(std::string(pressed.what) + " " + QKeySequence(pressed.modifiers | pressed.key).toString().toStdString());
         if (Sheet().IsNil())
             firstwindow::Instance()->ShowWithin(Main(), -1);
         const auto sheet = Sheet();
         const auto box = sheet->TextArea1();
+        box->Text("");
         play::Type(*box, "4");
-        if (typed.key == Qt::Key_Delete)
-            play::Key(*box, Qt::Key_Home); // forward delete would have the digit to take
-        play::Key(*box, typed.key, typed.text);
+        const play::Caret caret = play::CaretOf(*box);
+        const play::KeySpy beyond(*sheet);
+        play::Stroke(*box, pressed.key, pressed.modifiers);
         ProcessEvents();
-        EXPECT_EQ(Sheet().IsNil(), typed.sheetCloses);
-        if (typed.sheetCloses) {
+        EXPECT_EQ(Sheet().IsNil(), pressed.sheetCloses);
+        if (pressed.sheetCloses) {
             EXPECT_EQ(Main()->howmany, 4);
             continue;
         }
-        EXPECT_EQ(box->Text(), typed.boxAfter);
-        box->Text("");
+        EXPECT_EQ(box->Text(), pressed.boxAfter);
+        EXPECT_EQ(QApplication::focusWidget(), rb::WidgetOf(*box)) << "the focus moved";
+        if (pressed.swallowed) {
+            EXPECT_EQ(play::CaretOf(*box), caret) << "the caret moved";
+            EXPECT_EQ(beyond.Presses(), 0) << "the key went on past the box";
+        }
+        EXPECT_TRUE(play::OpenMessages().empty());
+        EXPECT_TRUE(Live("quitwindow").IsNil());
     }
 }
 
