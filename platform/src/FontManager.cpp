@@ -153,6 +153,8 @@ OSStatus FMActivateFonts(const FSSpec* fontContainer, const void* filter, void*,
 
 OSStatus FMDeactivateFonts(const FSSpec* fontContainer, const void* filter, void*, uint32_t options)
 {
+    if (options != kFMDefaultOptions)
+        return paramErr;
     const auto path = ContainerPath(fontContainer, filter, options);
     return path ? platform::FontActivator::instance().deactivate(*path) : paramErr;
 }

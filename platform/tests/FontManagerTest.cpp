@@ -234,6 +234,22 @@ TEST_F(FontManagerTest, DeactivatingAFileNeverActivatedIsAnError)
     EXPECT_TRUE(gEvents.empty());
 }
 
+TEST_F(FontManagerTest, DeactivationTakesNoContextAndRefusesOtherOptions)
+{
+    const std::string path = folder_.copyOfTestFile("PlatformTest-Regular.ttf");
+    ASSERT_EQ(activate(path, kFMGlobalActivationContext), noErr);
+    const FSSpec spec = SpecOf(path);
+    const uint32_t generation = FMGetGeneration();
+    for (const uint32_t options : {1u, 2u, 0x80000000u}) {
+        SCOPED_TRACE(options);
+        EXPECT_EQ(FMDeactivateFonts(&spec, nullptr, nullptr, options), paramErr);
+    }
+    EXPECT_EQ(FMGetGeneration(), generation);
+    EXPECT_TRUE(fs::exists(UserFontFolder() / fs::path(path).filename()));
+    EXPECT_EQ(deactivate(path), noErr);
+    EXPECT_FALSE(fs::exists(UserFontFolder() / fs::path(path).filename()));
+}
+
 TEST_F(FontManagerTest, DeactivationKeepsTheOtherActivatedFonts)
 {
     const FMFontFamily family = activateTestFamily();

@@ -22,9 +22,10 @@ extern "C" {
 // Activating a file that is already active is noErr and changes nothing.
 // Errors: paramErr, fnfErr, dupFNErr, kFMFontContainerAccessErr (no font).
 OSStatus FMActivateFonts(const FSSpec* fontContainer, const void* filter, void* refCon, uint32_t options);
-// Undoes this process's activation of the file, whatever options say (they
-// must still be 0 or 1): the fonts leave this process, and a copy that the
-// activation put into the user's font folder is removed.
+// Undoes this process's activation of the file, whatever its context was:
+// the fonts leave this process, and a copy that the activation put into the
+// user's font folder is removed. A deactivation has no context of its own:
+// options must be kFMDefaultOptions, any other value is paramErr.
 // Errors: paramErr, kFMFontNotActivatedErr.
 OSStatus FMDeactivateFonts(const FSSpec* fontContainer, const void* filter, void* refCon, uint32_t options);
 uint32_t FMGetGeneration(void);

@@ -62,6 +62,7 @@ enum {
 };
 
 enum {
+    kFMDefaultOptions = 0,           // the only options a deactivation takes
     kFMLocalActivationContext = 0,   // this process only
     kFMGlobalActivationContext = 1,  // every process of this user (the user's font folder)
     kFMDefaultIterationScope = 0,
