@@ -5,11 +5,13 @@
 
 #include "plugin/PluginLoader.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
 
 #include <cstring>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -32,6 +34,7 @@ const std::vector<std::string> kEntrypointKeys = {
 struct Registrations {
     std::vector<std::string> calls;
     std::vector<const RbClassDefinition*> classes;
+    std::vector<const RbMethodRecord*> globalMethods;
 };
 
 Registrations& registrations()
@@ -65,6 +68,7 @@ void RecordExtension(const RbClassDefinition* record)
 void RecordMethod(const RbMethodRecord* record)
 {
     registrations().calls.push_back(std::string("method ") + Text(record->declaration));
+    registrations().globalMethods.push_back(record);
 }
 
 void* RecordingResolve(const char* name)
@@ -90,6 +94,33 @@ std::vector<std::string> Declarations(uintptr_t table, uintptr_t count)
         declarations.emplace_back(Text(methods[i].declaration));
     }
     return declarations;
+}
+
+template <typename Record>
+std::span<const Record> Table(uintptr_t table, uintptr_t count)
+{
+    return {reinterpret_cast<const Record*>(table), count};
+}
+
+// The words that each record's layout reserves.
+std::vector<uintptr_t> Reserved(const RbClassDefinition& record)
+{
+    std::vector<uintptr_t> words = {record.reserved2, record.reserved4};
+    words.insert(words.end(), std::begin(record.reserved11), std::end(record.reserved11));
+    words.insert(words.end(), std::begin(record.reserved25), std::end(record.reserved25));
+    return words;
+}
+
+std::vector<uintptr_t> Reserved(const RbMethodRecord& record)
+{
+    return {record.reserved1, record.reserved3};
+}
+
+std::vector<uintptr_t> Reserved(const RbPropertyRecord& record)
+{
+    std::vector<uintptr_t> words = {record.reserved0, record.reserved3};
+    words.insert(words.end(), std::begin(record.reserved7), std::end(record.reserved7));
+    return words;
 }
 
 // The function of the method of that declaration in the record's table.
@@ -145,8 +176,11 @@ TEST(LoadingTest, EntryRegistersTheVersionOnceThenEveryRecordInOrder)
 TEST(LoadingTest, ClassRecordsCarryTheirDeclarations)
 {
 
+    // The instance data: a font or a family number in 4 bytes; an iterator's
+    // 64-byte record, then its family and whether it is still open; none for
+    // the extension, whose methods take the host's own objects.
     struct Shape {
-        std::size_t minimumData;
+        std::size_t instanceData;
         bool constructs;
         bool destructsByClose;
         std::vector<std::string> methods;
@@ -162,15 +196,15 @@ TEST(LoadingTest, ClassRecordsCarryTheirDeclarations)
          {"GetSystemFont as integer", "GetApplicationFont as integer", "GetSystemFontName as string",
           "GetApplicationFontName as string", "GetFontName(FontNumber as integer) as string",
           "GetFontNumber(Name as string) as integer"}},
-        {66, false, true, familyInstanceMethods, {}},
+        {68, false, true, familyInstanceMethods, {}},
         {4, false, false,
          {"Font(Style as integer) as FontKWX", "Font(Style as integer, byref IntrinsicStyle as integer) as FontKWX",
           "FontFamilyResource(Style as integer, Size as integer) as string",
           "FontContainer(Style as integer, Size as integer) as folderitem", "Fonts as FontFamilyFontIteratorKWX",
           "Name as string", "Encoding as integer", "GenerationCount as integer"},
          {}},
-        {64, true, true, {"Close", "Reset", "NextFont as FontKWX"}, {}},
-        {64, true, true, {"Close", "Reset", "NextFontFamily as FontFamilyKWX"}, {}},
+        {68, true, true, {"Close", "Reset", "NextFont as FontKWX"}, {}},
+        {68, true, true, {"Close", "Reset", "NextFontFamily as FontFamilyKWX"}, {}},
         {0, false, false,
          {"FontActivateKWX(OnlyLocal as boolean) as integer", "FontDeactivateKWX(OnlyLocal as boolean) as integer"},
          {}},
@@ -182,12 +216,30 @@ TEST(LoadingTest, ClassRecordsCarryTheirDeclarations)
         const Shape& shape = shapes[i];
         SCOPED_TRACE(Text(record.name));
         EXPECT_EQ(record.version, 9u);
-        EXPECT_GE(record.instanceDataSize, shape.minimumData);
+        EXPECT_EQ(record.instanceDataSize, shape.instanceData);
         EXPECT_EQ(record.constructor != 0, shape.constructs);
         EXPECT_EQ(record.destructor, shape.destructsByClose ? MethodFunction(record, "Close") : 0u);
         EXPECT_EQ(Declarations(record.methods, record.methodCount), shape.methods);
         EXPECT_EQ(Declarations(record.sharedMethods, record.sharedMethodCount), shape.sharedMethods);
     }
+}
+
+TEST(LoadingTest, EveryReservedWordIsZero)
+{
+    using testing::Each;
+    for (const RbClassDefinition* record : RecordedEntry().classes) {
+        SCOPED_TRACE(Text(record->name));
+        EXPECT_THAT(Reserved(*record), Each(0u));
+        for (const auto& property : Table<RbPropertyRecord>(record->properties, record->propertyCount))
+            EXPECT_THAT(Reserved(property), Each(0u)) << Text(property.name);
+        for (const auto table : {Table<RbMethodRecord>(record->methods, record->methodCount),
+                                 Table<RbMethodRecord>(record->sharedMethods, record->sharedMethodCount)})
+            for (const auto& method : table)
+                EXPECT_THAT(Reserved(method), Each(0u)) << Text(method.declaration);
+    }
+    ASSERT_EQ(RecordedEntry().globalMethods.size(), 2u);
+    for (const RbMethodRecord* method : RecordedEntry().globalMethods)
+        EXPECT_THAT(Reserved(*method), Each(0u)) << Text(method->declaration);
 }
 
 TEST(LoadingTest, FontAndFamilyPropertiesAreReadOnly)

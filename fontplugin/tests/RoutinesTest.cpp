@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -130,6 +131,31 @@ TEST_F(RoutinesTest, FontFromHandleTakesAnyFontZeroIncluded)
         EXPECT_EQ(rb::IntegerProperty(object, "Handle"), static_cast<int32_t>(font));
     }
     EXPECT_EQ(CallbackSpy::NewInstances(), std::vector<std::string>(3, "FontKWX"));
+}
+
+// A callback that the resolver does not give leaves its slot empty: each use
+// asks again, and the first answer that is a function is kept.
+TEST_F(RoutinesTest, ACallbackTheResolverLacksIsAskedForAgainAtEachUse)
+{
+    static int asked = 0;
+    static bool offered = false;
+    kwx::SetResolver([](const char* name) -> void* {
+        if (std::strcmp(name, "REALFSSpecFromFolderItem") != 0)
+            return CallbackSpy::Resolve(name);
+        ++asked;
+        return offered ? CallbackSpy::Resolve(name) : nullptr;
+    });
+    const Ref<Object> file = rb::HostFileObject(rb::New<rb::FolderItem>(RB_TEST_DATA_DIR "/NotAFont.ttf"));
+    auto* const object = static_cast<RbHostObject*>(rb::HostObjectOf(file));
+    FSSpec spec{};
+    EXPECT_FALSE(kwx::FSSpecFromFolderItem(&spec, object));
+    EXPECT_FALSE(kwx::FSSpecFromFolderItem(&spec, object));
+    EXPECT_EQ(asked, 2);
+    offered = true;
+    EXPECT_TRUE(kwx::FSSpecFromFolderItem(&spec, object));
+    EXPECT_TRUE(kwx::FSSpecFromFolderItem(&spec, object));
+    EXPECT_EQ(asked, 3);
+    kwx::SetResolver(&CallbackSpy::Resolve);
 }
 
 } // namespace
