@@ -180,6 +180,7 @@ protected:
             auto item = window_->NewDragItem(50, 40, 40, 30);
             item->Picture(picture_);
             item->Drag();
+            ++dragsEnded_;
             return true;
         };
         rb::InstallInstanceEventHandler(board_, "MouseDown",
@@ -204,6 +205,7 @@ protected:
 
     Ref<rb::Canvas> board_;
     Ref<rb::Picture> picture_ = Fading(Qt::blue, 40, 30);
+    int dragsEnded_ = 0; // drags after which the press handler went on
 };
 
 TEST_F(DragTest, DragCarriesThePictureAsImageDataAndShowsItHeldWhereItWasGrabbed)
@@ -271,11 +273,21 @@ TEST_F(DragTest, DragWithoutAPictureBringsNone)
     EXPECT_FALSE(drops[0].pictureAvailable);
 }
 
+// With no runner the platform's own drag runs, the picture in its data; the
+// offscreen platform ends it at once, so the press handler goes on, and the
+// next press drags again.
 TEST_F(DragTest, DragOnAPlatformThatRunsNoDragReturns)
 {
     Show();
     PressAt({60, 50});
-    SUCCEED() << "the offscreen platform's drag ended at once";
+    EXPECT_EQ(dragsEnded_, 1);
+    const auto drags = rb::WidgetOf(*window_)->findChildren<QDrag*>();
+    ASSERT_EQ(drags.size(), 1) << "no drag ran";
+    EXPECT_EQ(qvariant_cast<QImage>(drags[0]->mimeData()->imageData()).convertToFormat(
+                  QImage::Format_ARGB32_Premultiplied),
+              rb::ToQImage(*picture_));
+    PressAt({60, 50});
+    EXPECT_EQ(dragsEnded_, 2);
 }
 
 TEST_F(DragTest, DragItemOfADropDoesNothing)
