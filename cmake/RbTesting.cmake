@@ -2,7 +2,14 @@
 # Builds a GoogleTest program and registers it with ctest as "<layer>.<name>".
 # The shared test main gives each run its own temporary HOME and XDG folders
 # and the offscreen Qt platform, so tests run in parallel and never touch the
-# user's own files.
+# user's own files. Each test has a time limit, so that a hang fails it
+# instead of stopping the suite; a test registered with add_test sets its own.
+if(RB_SANITIZE)
+  set(RB_TEST_TIMEOUT 600)
+else()
+  set(RB_TEST_TIMEOUT 120)
+endif()
+
 function(rb_add_gtest name)
   cmake_parse_arguments(T "" "PREFIX" "SOURCES;LIBS" ${ARGN})
   set(target test_${T_PREFIX}_${name})
@@ -16,6 +23,7 @@ function(rb_add_gtest name)
     RB_BUNDLE_DIR="${RB_BUNDLE_DIR}")
   add_test(NAME ${T_PREFIX}.${name} COMMAND ${target})
   set_tests_properties(${T_PREFIX}.${name} PROPERTIES
+    TIMEOUT ${RB_TEST_TIMEOUT}
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0")
 endfunction()
 
