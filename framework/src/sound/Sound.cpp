@@ -2,8 +2,6 @@
 
 #include "sound/SoundPlayer.h"
 
-#include <QAudio>
-
 #include <algorithm>
 
 namespace rb {
@@ -29,8 +27,7 @@ void Sound::Play()
     if (Observer())
         Observer()(name_, volume_);
     if (AudioDeviceFor(name_))
-        player_->Play(QAudio::convertVolume(static_cast<float>(volume_) / 100.0f, QAudio::LogarithmicVolumeScale,
-                                            QAudio::LinearVolumeScale));
+        player_->Play(volume_);
 }
 
 void Sound::Volume(std::int32_t volume)
