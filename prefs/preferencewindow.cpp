@@ -117,9 +117,10 @@ void preferencewindow::checkmusic_Open()
 }
 
 // The settings change in memory as they are saved: the saved mark first,
-// then the threshold once the file is open, then the music switch. A save
-// that fails tells the player why and leaves the editor open for another
-// try; a file it made is removed, so that the next start is as before.
+// the threshold once the file has been opened or has failed to open, the
+// music switch once it is open. A save that fails tells the player why and
+// leaves the editor open for another try; a file it made is removed, so that
+// the next start is as before.
 void preferencewindow::PushButton1_Action()
 {
     const rb::Ref<App> app = App::Instance();
