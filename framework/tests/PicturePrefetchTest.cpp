@@ -45,6 +45,17 @@ TEST_F(PicturePrefetchTest, APrefetchedPictureIsHandedOverOnce)
     EXPECT_FALSE(rb::PicturePrefetch::Take(File("a.png")).has_value());
 }
 
+// A screen of one device pixel a unit never shows the renderings at twice
+// the size, so they are not decoded (DoubledPictureTest runs at two).
+TEST_F(PicturePrefetchTest, TheDoubledRenderingsAreLeftAtOneDevicePixelAUnit)
+{
+    Write("a.png", 6, Qt::red);
+    Write("a@2x.png", 12, Qt::red);
+    rb::PicturePrefetch::Start(File(""));
+    EXPECT_FALSE(rb::PicturePrefetch::Take(File("a@2x.png")).has_value());
+    EXPECT_TRUE(rb::PicturePrefetch::Take(File("a.png")).has_value());
+}
+
 TEST_F(PicturePrefetchTest, OpeningGivesWhatTheFileHoldsNow)
 {
     Write("changed.png", 6, Qt::red);

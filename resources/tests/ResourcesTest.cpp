@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -119,6 +120,32 @@ TEST(ResourcesTest, EveryPictureLoadsWithAlphaAndFitsWhereItIsDrawn)
         case Fit::Free:
             break;
         }
+    }
+}
+
+// The rendering for screens of two device pixels a unit: the same picture at
+// twice the size, shipped beside it under the name with "@2x".
+TEST(ResourcesTest, EveryPictureHasARenderingAtTwiceItsSize)
+{
+    for (const auto& picture : kPictures) {
+        SCOPED_TRACE(picture.file);
+        const std::string file = picture.file;
+        const std::string doubled = file.substr(0, file.size() - 4) + "@2x.png";
+        const QImage image = Picture(picture.file);
+        const QImage twice = Picture(doubled.c_str());
+        ASSERT_FALSE(twice.isNull());
+        EXPECT_TRUE(twice.hasAlphaChannel());
+        EXPECT_EQ(twice.size(), image.size() * 2);
+        if (picture.fit == Fit::Food) {
+            EXPECT_EQ(WhitePixelsShown(twice, twice.rect()), 0);
+        }
+        // What is opaque at one size is opaque at the other.
+        const QImage halved = twice.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        int alphaApart = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                alphaApart += std::abs(qAlpha(image.pixel(x, y)) - qAlpha(halved.pixel(x, y))) > 96 ? 1 : 0;
+        EXPECT_LE(alphaApart, image.width() * image.height() / 100);
     }
 }
 

@@ -44,6 +44,11 @@ double ScreenScale::Factor()
     return StoredFactor();
 }
 
+double ScreenScale::DevicePixelsPerUnit()
+{
+    return Factor() * (qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0);
+}
+
 void ScreenScale::Set(double factor)
 {
     static std::optional<QFont> designFont;

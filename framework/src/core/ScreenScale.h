@@ -15,6 +15,8 @@ namespace rb {
 class ScreenScale {
 public:
     static double Factor();
+    // Device pixels a design unit gets on the screen with the most of them.
+    static double DevicePixelsPerUnit();
     // Also scales the application's font, from the font it had before the
     // first call.
     static void Set(double factor);

@@ -3,6 +3,7 @@
 #include "core/ScreenScale.h"
 #include "dnd/DragRunner.h"
 #include "dnd/PictureDrop.h"
+#include "graphics/DoubledPicture.h"
 #include "graphics/QtPicture.h"
 #include "rb/Window.h"
 #include "rb/qt/QtAccess.h"
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDrag>
 #include <QMimeData>
+#include <QPainter>
 #include <QPixmap>
 #include <QWidget>
 
@@ -27,14 +29,19 @@ DragRunner& Runner()
 
 // The picture as the window shows it: scaled with the screen, smoothly, at
 // the screen's own resolution.
-QPixmap DragPixmap(const QImage& image, double pixelRatio)
+QPixmap DragPixmap(const Picture& picture, double pixelRatio)
 {
     const double perUnit = ScreenScale::Factor() * pixelRatio;
-    QPixmap pixmap = QPixmap::fromImage(
-        perUnit == 1.0 ? image
-                       : image.scaled(std::max(1, static_cast<int>(std::lround(image.width() * perUnit))),
-                                      std::max(1, static_cast<int>(std::lround(image.height() * perUnit))),
-                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const QSize shown(std::max(1, static_cast<int>(std::lround(picture.Width() * perUnit))),
+                      std::max(1, static_cast<int>(std::lround(picture.Height() * perUnit))));
+    QImage image(shown, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.scale(perUnit, perUnit);
+        DrawShown(painter, QPointF(0, 0), picture);
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
     pixmap.setDevicePixelRatio(pixelRatio);
     return pixmap;
 }
@@ -66,7 +73,7 @@ void DragItem::Drag()
     if (picture_) {
         const QImage& image = ToQImage(*picture_);
         data->setImageData(image);
-        drag->setPixmap(DragPixmap(image, source->devicePixelRatio()));
+        drag->setPixmap(DragPixmap(*picture_, source->devicePixelRatio()));
         const QPoint held(std::clamp(window_->MouseX() - left_, 0, image.width() - 1),
                           std::clamp(window_->MouseY() - top_, 0, image.height() - 1));
         drag->setHotSpot(ScreenScale::Rect(QRect(held, QSize())).topLeft());

@@ -3,6 +3,8 @@
 #include "core/ScreenScale.h"
 #include "graphics/CanvasBacking.h"
 #include "graphics/CanvasWidget.h"
+#include "graphics/DoubledPicture.h"
+#include "graphics/DoubledPicture.h"
 #include "graphics/GraphicsSurface.h"
 #include "graphics/QtPicture.h"
 #include "rb/Graphics.h"
@@ -23,10 +25,10 @@ QRect Touched(const CanvasBacking& backing, const QRect& drawn)
     return backing.ToImage().isIdentity() ? drawn : drawn.adjusted(-1, -1, 1, 1);
 }
 
-bool LiesOpaqueUnder(const QImage& backdrop, QSize designSize)
+bool LiesOpaqueUnder(const QImage& shown, const Picture& backdrop, QSize designSize)
 {
-    return backdrop.format() == QImage::Format_RGB32 && backdrop.width() >= designSize.width() &&
-           backdrop.height() >= designSize.height();
+    return shown.format() == QImage::Format_RGB32 && backdrop.Width() >= designSize.width() &&
+           backdrop.Height() >= designSize.height();
 }
 
 class CanvasSurface : public GraphicsSurface {
@@ -45,7 +47,7 @@ public:
             QPainter painter(&backing.image);
             DrawInDesignUnits(painter, backing);
             painter.setClipRegion(clip_);
-            painter.drawImage(at, ToQImage(picture));
+            DrawShown(painter, at, picture);
         }
         const QRect drawn = QRect(at, QSize(picture.Width(), picture.Height())) & QRect(QPoint(0, 0), backing.designSize);
         if (backing.laid != 0)
@@ -109,8 +111,8 @@ void FitBacking(CanvasBacking& backing, QSize designSize)
 
 void LayBackdrop(CanvasBacking& backing, const Picture* backdrop, const QRegion& region)
 {
-    const QImage* shown = backdrop ? &ToQImage(*backdrop) : nullptr;
-    const bool opaque = shown && LiesOpaqueUnder(*shown, backing.designSize);
+    const QImage* shown = backdrop ? &ShownImage(*backdrop, backing.ToImage().m11()) : nullptr;
+    const bool opaque = shown && LiesOpaqueUnder(*shown, *backdrop, backing.designSize);
     const bool whole = region.contains(QRect(QPoint(0, 0), backing.designSize));
     QRegion lay = region;
     if (opaque && backing.laid == shown->cacheKey()) {
@@ -139,17 +141,13 @@ void LayBackdrop(CanvasBacking& backing, const Picture* backdrop, const QRegion&
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         }
         if (shown)
-            painter.drawImage(0, 0, *shown);
+            DrawShown(painter, QPointF(0, 0), *backdrop);
     }
 }
 
-// Smoothing only where the image is scaled: with the hint set, Qt draws even
-// unscaled pictures on its slow path, split over threads.
 void DrawInDesignUnits(QPainter& painter, const CanvasBacking& backing)
 {
-    const QTransform toImage = backing.ToImage();
-    painter.setTransform(toImage);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, !toImage.isIdentity());
+    painter.setTransform(backing.ToImage());
 }
 
 Ref<Graphics> CanvasGraphics(Canvas& canvas, const QRegion& clip, bool showAtOnce)

@@ -30,8 +30,8 @@ struct CanvasBacking {
 // the design size where there is no widget.
 void FitBacking(CanvasBacking& backing, QSize designSize);
 
-// Readies a painter on the backing's image to draw in design units, pictures
-// scaled smoothly where the screen is scaled.
+// Readies a painter on the backing's image to draw in design units (pictures
+// are drawn with DrawShown).
 void DrawInDesignUnits(QPainter& painter, const CanvasBacking& backing);
 
 // The canvas's backdrop under the region again, clear where it has none. An

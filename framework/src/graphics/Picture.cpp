@@ -1,5 +1,6 @@
 #include "rb/Picture.h"
 
+#include "graphics/DoubledPicture.h"
 #include "graphics/GraphicsSurface.h"
 #include "graphics/QtPicture.h"
 #include "rb/Graphics.h"
@@ -170,6 +171,7 @@ public:
             PictureChanged(*picture_);
             if (target.owner != nullptr)
                 target.opacity = OpacityOf(picture);
+            DrawDoubled(*picture_, picture, at);
             return;
         }
         if (target.mask && !opaque && &source != &target)
@@ -177,6 +179,7 @@ public:
         else
             QPainter(&target.colour).drawImage(at, ToQImage(picture));
         PictureChanged(*picture_);
+        DrawDoubled(*picture_, picture, at);
     }
 
     QRgb Pixel(QPoint at) const override { return PictureAccess::Data(*picture_).colour.pixel(at); }
@@ -256,6 +259,7 @@ Ref<Picture> Picture::Mask(bool create)
         PictureData& mask = PictureAccess::Data(*data_->mask);
         mask.owner = this;
         mask.opacity = std::move(opacity);
+        DoubleMask(*this);
         PictureChanged(*this);
     }
     return data_->mask;

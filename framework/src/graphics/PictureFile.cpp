@@ -1,3 +1,4 @@
+#include "graphics/DoubledPicture.h"
 #include "graphics/PicturePrefetch.h"
 #include "graphics/QtPicture.h"
 
@@ -21,10 +22,15 @@ QImage DecodePicture(const std::filesystem::path& path, std::string& complaint)
     QImage image = reader.read();
     if (image.isNull())
         complaint = "cannot be read: " + reader.errorString().toStdString();
+    // Qt gives a file named "@2x" two device pixels a unit; a picture's
+    // pixels are its own, whatever its name.
+    image.setDevicePixelRatio(1.0);
     return image;
 }
 
-Ref<Picture> LoadPicture(const std::filesystem::path& path)
+namespace {
+
+Ref<Picture> LoadDesignSize(const std::filesystem::path& path)
 {
     if (auto prefetched = PicturePrefetch::Take(path))
         return PictureFromImage(*prefetched);
@@ -35,6 +41,16 @@ Ref<Picture> LoadPicture(const std::filesystem::path& path)
         return {};
     }
     return PictureFromImage(image);
+}
+
+} // namespace
+
+Ref<Picture> LoadPicture(const std::filesystem::path& path)
+{
+    auto picture = LoadDesignSize(path);
+    if (picture && DoubledWanted())
+        LoadDoubled(*picture, path);
+    return picture;
 }
 
 } // namespace rb

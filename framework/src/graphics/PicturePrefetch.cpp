@@ -1,5 +1,6 @@
 #include "graphics/PicturePrefetch.h"
 
+#include "graphics/DoubledPicture.h"
 #include "graphics/QtPicture.h"
 
 #include <algorithm>
@@ -102,12 +103,15 @@ void Work(std::shared_ptr<Batch> batch)
         batch->pending[index].promise.set_value(DecodeFile(batch->pending[index].file));
 }
 
+// The doubled renderings only where the screens want them.
 std::vector<fs::path> PngFilesIn(const fs::path& folder)
 {
+    const bool doubled = DoubledWanted();
     std::vector<fs::path> files;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error))
-        if (entry.path().extension() == ".png" && entry.is_regular_file(error))
+        if (entry.path().extension() == ".png" && entry.is_regular_file(error) &&
+            (doubled || !entry.path().stem().string().ends_with("@2x")))
             files.push_back(entry.path());
     return files;
 }

@@ -13,7 +13,8 @@ namespace rb {
 // either way: the picture it gives is handed over, and forgotten.
 class PicturePrefetch {
 public:
-    // Starts decoding every ".png" of the folder; what an earlier start left
+    // Starts decoding every ".png" of the folder, the doubled renderings only
+    // where they are wanted (DoubledPicture.h); what an earlier start left
     // untaken is dropped.
     static void Start(const std::filesystem::path& folder);
 

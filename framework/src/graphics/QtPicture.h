@@ -18,6 +18,7 @@ struct PictureData {
     Picture* owner = nullptr; // for a mask: the picture it masks
     QImage composed;          // ToQImage's cache; null when stale
     QImage opacity;           // OpacityOf's cache (Alpha8); null when stale
+    Ref<Picture> doubled;     // the picture at twice its size, or nil (DoubledPicture.h)
 };
 
 class PictureAccess {

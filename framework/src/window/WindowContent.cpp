@@ -1,7 +1,7 @@
 #include "window/WindowContent.h"
 
 #include "core/ScreenScale.h"
-#include "graphics/QtPicture.h"
+#include "graphics/DoubledPicture.h"
 #include "rb/Window.h"
 #include "window/WindowEvents.h"
 #include "window/WindowWidgets.h"
@@ -29,10 +29,8 @@ void WindowContent::paintEvent(QPaintEvent*)
     if (native.hasBackColor)
         painter.fillRect(rect(), QColor::fromRgb(native.backColor));
     if (native.backdrop) {
-        // Smoothing only where scaled: with the hint, Qt takes its slow path.
         painter.scale(ScreenScale::Factor(), ScreenScale::Factor());
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, ScreenScale::Factor() != 1.0);
-        painter.drawImage(0, 0, ToQImage(*native.backdrop));
+        DrawShown(painter, QPointF(0, 0), *native.backdrop);
     }
     // For the start-up benchmark: the run ends once the first window has painted.
     if (qEnvironmentVariableIsSet("RB_QUIT_AT_FIRST_PAINT"))
