@@ -34,6 +34,6 @@ function(rb_add_x_run name target)
   add_test(NAME ${name}.X COMMAND ${PROJECT_SOURCE_DIR}/testsupport/under-x.sh $<TARGET_FILE:${target}>)
   set_tests_properties(${name}.X PROPERTIES
     SKIP_RETURN_CODE 77
-    TIMEOUT 120
+    TIMEOUT ${RB_TEST_TIMEOUT}
     ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
 endfunction()
