@@ -5,13 +5,13 @@
 
 namespace platform {
 
-DirectoryTable& DirectoryTable::instance()
+DirectoryTable& DirectoryTable::Instance()
 {
     static DirectoryTable table;
     return table;
 }
 
-std::optional<int32_t> DirectoryTable::idOf(const std::filesystem::path& folder)
+std::optional<int32_t> DirectoryTable::IdOf(const std::filesystem::path& folder)
 {
     if (const auto known = ids_.find(folder); known != ids_.end())
         return known->second;
@@ -24,7 +24,7 @@ std::optional<int32_t> DirectoryTable::idOf(const std::filesystem::path& folder)
     return id;
 }
 
-std::optional<std::filesystem::path> DirectoryTable::folderOf(int32_t id) const
+std::optional<std::filesystem::path> DirectoryTable::FolderOf(int32_t id) const
 {
     if (const auto known = folders_.find(id); known != folders_.end())
         return known->second;

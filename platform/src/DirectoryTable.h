@@ -11,12 +11,12 @@ namespace platform {
 // never reused; a folder keeps its ID for the life of the process.
 class DirectoryTable {
 public:
-    static DirectoryTable& instance();
+    static DirectoryTable& Instance();
 
     // The ID of folder, an absolute, normalised path; nullopt when it is not
     // an existing folder or the IDs have run out.
-    std::optional<int32_t> idOf(const std::filesystem::path& folder);
-    std::optional<std::filesystem::path> folderOf(int32_t id) const;
+    std::optional<int32_t> IdOf(const std::filesystem::path& folder);
+    std::optional<std::filesystem::path> FolderOf(int32_t id) const;
 
 private:
     std::map<std::filesystem::path, int32_t> ids_;

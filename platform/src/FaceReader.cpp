@@ -55,7 +55,7 @@ FMFontStyle StyleOf(FT_Face face)
 
 } // namespace
 
-FaceReader& FaceReader::instance()
+FaceReader& FaceReader::Instance()
 {
     static FaceReader reader;
     return reader;
@@ -73,7 +73,7 @@ FaceReader::~FaceReader()
         FT_Done_FreeType(library_);
 }
 
-long FaceReader::faceCount(const std::string& path) const
+long FaceReader::FaceCount(const std::string& path) const
 {
     FT_Face face = nullptr;
     if (library_ == nullptr || FT_New_Face(library_, path.c_str(), -1, &face) != 0)
@@ -83,7 +83,7 @@ long FaceReader::faceCount(const std::string& path) const
     return count;
 }
 
-std::optional<FaceFacts> FaceReader::facts(const std::string& path, long index) const
+std::optional<FaceFacts> FaceReader::Facts(const std::string& path, long index) const
 {
     FT_Face face = nullptr;
     if (library_ == nullptr || FT_New_Face(library_, path.c_str(), index, &face) != 0)

@@ -20,15 +20,15 @@ struct FaceFacts {
 // The process's FreeType library, for what fontconfig does not say.
 class FaceReader {
 public:
-    static FaceReader& instance();
+    static FaceReader& Instance();
     ~FaceReader();
     FaceReader(const FaceReader&) = delete;
     FaceReader& operator=(const FaceReader&) = delete;
 
     // How many faces the file holds; 0 when it is no font file FreeType reads.
-    long faceCount(const std::string& path) const;
+    long FaceCount(const std::string& path) const;
     // nullopt when the face cannot be opened.
-    std::optional<FaceFacts> facts(const std::string& path, long index) const;
+    std::optional<FaceFacts> Facts(const std::string& path, long index) const;
 
 private:
     FaceReader();

@@ -37,7 +37,7 @@ bool FSSpecFromPath(const std::string& path, FSSpec* out)
     const std::string name = absolute.filename().string();
     if (!IsGoodName(name))
         return false;
-    const auto id = DirectoryTable::instance().idOf(absolute.parent_path());
+    const auto id = DirectoryTable::Instance().IdOf(absolute.parent_path());
     if (!id)
         return false;
     *out = FSSpec{};
@@ -47,12 +47,12 @@ bool FSSpecFromPath(const std::string& path, FSSpec* out)
     return true;
 }
 
-std::optional<std::string> PathFromFSSpec(const FSSpec& spec)
+std::optional<std::string> PathFromFSSpec(const FSSpec& fileSpec)
 {
-    if (spec.vRefNum != kVolumeRefNum || spec.name[0] > kMaxNameLength)
+    if (fileSpec.vRefNum != kVolumeRefNum || fileSpec.name[0] > kMaxNameLength)
         return std::nullopt;
-    const std::string name = ReadPascalString(spec.name);
-    const auto folder = DirectoryTable::instance().folderOf(spec.parID);
+    const std::string name = ReadPascalString(fileSpec.name);
+    const auto folder = DirectoryTable::Instance().FolderOf(fileSpec.parID);
     if (!folder || !IsGoodName(name))
         return std::nullopt;
     return (*folder / name).string();

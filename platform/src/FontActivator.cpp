@@ -36,58 +36,58 @@ bool SameBytes(const std::string& a, const std::string& b)
 
 } // namespace
 
-FontActivator& FontActivator::instance()
+FontActivator& FontActivator::Instance()
 {
     static FontActivator activator;
     return activator;
 }
 
-OSStatus FontActivator::activate(const std::string& path, uint32_t context)
+OSStatus FontActivator::Activate(const std::string& path, uint32_t context)
 {
     if (activations_.contains(path))
         return noErr;
     std::error_code error;
     if (!fs::exists(path, error))
         return fnfErr;
-    if (FaceReader::instance().faceCount(path) == 0) {
+    if (FaceReader::Instance().FaceCount(path) == 0) {
         std::fprintf(stderr, "platform.fonts: font file '%s': not a font file; not activated\n", path.c_str());
         return kFMFontContainerAccessErr;
     }
     Activation activation{path, false};
     if (context == kFMGlobalActivationContext) {
-        if (const OSStatus status = placeInUserFontFolder(path, activation); status != noErr)
+        if (const OSStatus status = PlaceInUserFontFolder(path, activation); status != noErr)
             return status;
     }
-    if (!FontconfigCatalog::instance().addApplicationFont(activation.activePath)) {
+    if (!FontconfigCatalog::Instance().AddApplicationFont(activation.activePath)) {
         if (activation.ownsCopy)
             fs::remove(activation.activePath, error);
         return kFMFontContainerAccessErr;
     }
     activations_.emplace(path, activation);
-    FontDatabase::instance().changed();
-    notify(activation.activePath, true);
+    FontDatabase::Instance().Changed();
+    Notify(activation.activePath, true);
     return noErr;
 }
 
-OSStatus FontActivator::deactivate(const std::string& path)
+OSStatus FontActivator::Deactivate(const std::string& path)
 {
     const auto found = activations_.find(path);
     if (found == activations_.end())
         return kFMFontNotActivatedErr;
     const Activation activation = found->second;
     activations_.erase(found);
-    FontconfigCatalog::instance().removeApplicationFont(activation.activePath);
+    FontconfigCatalog::Instance().RemoveApplicationFont(activation.activePath);
     std::error_code error;
-    if (activation.ownsCopy && !isInUse(activation.activePath))
+    if (activation.ownsCopy && !IsInUse(activation.activePath))
         fs::remove(activation.activePath, error);
-    FontDatabase::instance().changed();
-    notify(activation.activePath, false);
+    FontDatabase::Instance().Changed();
+    Notify(activation.activePath, false);
     return noErr;
 }
 
 // A file of the same name and other content already in the folder is the
 // user's own: it is never overwritten.
-OSStatus FontActivator::placeInUserFontFolder(const std::string& path, Activation& activation) const
+OSStatus FontActivator::PlaceInUserFontFolder(const std::string& path, Activation& activation) const
 {
     const auto folder = UserFontFolder();
     if (!folder)
@@ -106,7 +106,7 @@ OSStatus FontActivator::placeInUserFontFolder(const std::string& path, Activatio
     return noErr;
 }
 
-bool FontActivator::isInUse(const std::string& activePath) const
+bool FontActivator::IsInUse(const std::string& activePath) const
 {
     for (const auto& entry : activations_) {
         if (entry.second.activePath == activePath)
@@ -115,7 +115,7 @@ bool FontActivator::isInUse(const std::string& activePath) const
     return false;
 }
 
-void FontActivator::notify(const std::string& activePath, bool activated) const
+void FontActivator::Notify(const std::string& activePath, bool activated) const
 {
     if (listener_ != nullptr)
         listener_(activePath.c_str(), activated);
@@ -123,7 +123,7 @@ void FontActivator::notify(const std::string& activePath, bool activated) const
 
 void SetFontActivationListener(FontActivationListener listener)
 {
-    FontActivator::instance().setListener(listener);
+    FontActivator::Instance().SetListener(listener);
 }
 
 } // namespace platform

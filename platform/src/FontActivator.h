@@ -12,11 +12,11 @@ namespace platform {
 // fonts, and for the global context as copies in the user's font folder.
 class FontActivator {
 public:
-    static FontActivator& instance();
+    static FontActivator& Instance();
 
-    OSStatus activate(const std::string& path, uint32_t context);
-    OSStatus deactivate(const std::string& path);
-    void setListener(FontActivationListener listener) { listener_ = listener; }
+    OSStatus Activate(const std::string& path, uint32_t context);
+    OSStatus Deactivate(const std::string& path);
+    void SetListener(FontActivationListener listener) { listener_ = listener; }
 
 private:
     struct Activation {
@@ -24,9 +24,9 @@ private:
         bool ownsCopy = false;   // activePath is a copy that this process made
     };
 
-    OSStatus placeInUserFontFolder(const std::string& path, Activation& activation) const;
-    bool isInUse(const std::string& activePath) const;
-    void notify(const std::string& activePath, bool activated) const;
+    OSStatus PlaceInUserFontFolder(const std::string& path, Activation& activation) const;
+    bool IsInUse(const std::string& activePath) const;
+    void Notify(const std::string& activePath, bool activated) const;
 
     std::map<std::string, Activation> activations_;  // by the path that was activated
     FontActivationListener listener_ = nullptr;

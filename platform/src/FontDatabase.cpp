@@ -30,52 +30,52 @@ const typename Map::mapped_type* Find(const Map& map, const typename Map::key_ty
 
 } // namespace
 
-FontDatabase& FontDatabase::instance()
+FontDatabase& FontDatabase::Instance()
 {
     static FontDatabase database;
     return database;
 }
 
-void FontDatabase::changed()
+void FontDatabase::Changed()
 {
     ++generation_;
     stale_ = true;
 }
 
-const std::vector<FMFont>& FontDatabase::fonts()
+const std::vector<FMFont>& FontDatabase::Fonts()
 {
-    refresh();
+    Refresh();
     return fontOrder_;
 }
 
-const std::vector<FMFontFamily>& FontDatabase::families()
+const std::vector<FMFontFamily>& FontDatabase::Families()
 {
-    refresh();
+    Refresh();
     return familyOrder_;
 }
 
-const FontEntry* FontDatabase::font(FMFont number)
+const FontEntry* FontDatabase::Font(FMFont number)
 {
-    refresh();
+    Refresh();
     return Find(fontEntries_, number);
 }
 
-const FamilyEntry* FontDatabase::family(FMFontFamily number)
+const FamilyEntry* FontDatabase::Family(FMFontFamily number)
 {
-    refresh();
+    Refresh();
     return Find(familyEntries_, number);
 }
 
-FMFont FontDatabase::fontOf(const FaceKey& face)
+FMFont FontDatabase::FontOf(const FaceKey& face)
 {
-    refresh();
+    Refresh();
     const FMFont* number = Find(fontNumbers_, face);
     return number != nullptr && fontEntries_.contains(*number) ? *number : 0;
 }
 
-FMFontFamily FontDatabase::familyNamed(const std::vector<std::string>& candidates)
+FMFontFamily FontDatabase::FamilyNamed(const std::vector<std::string>& candidates)
 {
-    refresh();
+    Refresh();
     for (const auto& [number, family] : familyEntries_) {
         for (const auto& candidate : candidates) {
             if (EqualsIgnoringAsciiCase(family.name, candidate))
@@ -85,16 +85,16 @@ FMFontFamily FontDatabase::familyNamed(const std::vector<std::string>& candidate
     return 0;
 }
 
-const FontEntry* FontDatabase::bestInstance(FMFontFamily familyNumber, FMFontStyle style, FMFontSize size)
+const FontEntry* FontDatabase::BestInstance(FMFontFamily familyNumber, FMFontStyle style, FMFontSize size)
 {
-    const FamilyEntry* family = this->family(familyNumber);
+    const FamilyEntry* family = this->Family(familyNumber);
     if (family == nullptr)
         return nullptr;
     const FMFontStyle wanted = style & kBoldItalic;
     // Prefer a font without bits that were not asked for, then the fewest
     // missing bits, the size, a regular or bold weight and a normal width.
     const auto rank = [&](const FontEntry& font) {
-        const FMFontStyle own = facts(font).style;
+        const FMFontStyle own = Facts(font).style;
         const int targetWeight = (own & 1) ? 200 : 80;
         return std::make_tuple((own & ~wanted) != 0, std::popcount(static_cast<unsigned>(wanted & ~own)),
                                font.listed.size != 0 && font.listed.size != size,
@@ -110,39 +110,39 @@ const FontEntry* FontDatabase::bestInstance(FMFontFamily familyNumber, FMFontSty
     return best;
 }
 
-FaceFacts FontDatabase::facts(const FontEntry& font)
+FaceFacts FontDatabase::Facts(const FontEntry& font)
 {
     if (const FaceFacts* known = Find(facts_, font.number))
         return *known;
-    const auto read = FaceReader::instance().facts(font.listed.face.file, font.listed.face.index);
+    const auto read = FaceReader::Instance().Facts(font.listed.face.file, font.listed.face.index);
     const FaceFacts facts = read.value_or(FaceFacts{0, kUnknownFormat});
     facts_.emplace(font.number, facts);
     return facts;
 }
 
-uint32_t FontDatabase::generation()
+uint32_t FontDatabase::Generation()
 {
-    if (FontconfigCatalog::instance().configurationReplaced())
-        changed();
+    if (FontconfigCatalog::Instance().ConfigurationReplaced())
+        Changed();
     return generation_;
 }
 
-void FontDatabase::refresh()
+void FontDatabase::Refresh()
 {
-    generation();
+    Generation();
     if (stale_)
-        reload();
+        Reload();
 }
 
-void FontDatabase::reload()
+void FontDatabase::Reload()
 {
     std::map<FMFont, FontEntry> fonts;
     std::map<FMFontFamily, FamilyEntry> families;
-    for (auto& listed : FontconfigCatalog::instance().listFonts()) {
-        const FMFontFamily family = familyNumber(listed.family);
+    for (auto& listed : FontconfigCatalog::Instance().ListFonts()) {
+        const FMFontFamily family = FamilyNumber(listed.family);
         if (family == 0)
             continue;
-        const FMFont number = fontNumber(listed.face);
+        const FMFont number = FontNumber(listed.face);
         const FontEntry* previous = Find(fontEntries_, number);
         FamilyEntry& familyEntry = families[family];
         familyEntry.number = family;
@@ -167,7 +167,7 @@ void FontDatabase::reload()
     stale_ = false;
 }
 
-FMFontFamily FontDatabase::familyNumber(const std::string& name)
+FMFontFamily FontDatabase::FamilyNumber(const std::string& name)
 {
     if (const FMFontFamily* known = Find(familyNumbers_, name))
         return *known;
@@ -181,7 +181,7 @@ FMFontFamily FontDatabase::familyNumber(const std::string& name)
     return number;
 }
 
-FMFont FontDatabase::fontNumber(const FaceKey& face)
+FMFont FontDatabase::FontNumber(const FaceKey& face)
 {
     if (const FMFont* known = Find(fontNumbers_, face))
         return *known;

@@ -30,30 +30,30 @@ struct FamilyEntry {
 // process; the lists are read again after every change.
 class FontDatabase {
 public:
-    static FontDatabase& instance();
+    static FontDatabase& Instance();
 
     // Moves on by itself when fontconfig replaced its configuration.
-    uint32_t generation();
+    uint32_t Generation();
     // The set of fonts changed: moves the generation on.
-    void changed();
+    void Changed();
 
-    const std::vector<FMFont>& fonts();
-    const std::vector<FMFontFamily>& families();
-    const FontEntry* font(FMFont number);
-    const FamilyEntry* family(FMFontFamily number);
-    FMFont fontOf(const FaceKey& face);
+    const std::vector<FMFont>& Fonts();
+    const std::vector<FMFontFamily>& Families();
+    const FontEntry* Font(FMFont number);
+    const FamilyEntry* Family(FMFontFamily number);
+    FMFont FontOf(const FaceKey& face);
     // The family whose name equals one of the candidates, ASCII case ignored; 0 for none.
-    FMFontFamily familyNamed(const std::vector<std::string>& candidates);
+    FMFontFamily FamilyNamed(const std::vector<std::string>& candidates);
     // The family's font that best fits the style's bold and italic bits and the size.
-    const FontEntry* bestInstance(FMFontFamily family, FMFontStyle style, FMFontSize size);
+    const FontEntry* BestInstance(FMFontFamily family, FMFontStyle style, FMFontSize size);
     // FreeType's facts of the font, read once.
-    FaceFacts facts(const FontEntry& font);
+    FaceFacts Facts(const FontEntry& font);
 
 private:
-    void refresh();
-    void reload();
-    FMFontFamily familyNumber(const std::string& name);
-    FMFont fontNumber(const FaceKey& face);
+    void Refresh();
+    void Reload();
+    FMFontFamily FamilyNumber(const std::string& name);
+    FMFont FontNumber(const FaceKey& face);
 
     uint32_t generation_ = 1;
     bool stale_ = true;

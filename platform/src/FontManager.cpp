@@ -25,12 +25,12 @@ namespace {
 
 FontDatabase& Database()
 {
-    return FontDatabase::instance();
+    return FontDatabase::Instance();
 }
 
 IteratorTable& Iterators()
 {
-    return IteratorTable::instance();
+    return IteratorTable::Instance();
 }
 
 bool IsContext(uint32_t options)
@@ -64,17 +64,17 @@ OSStatus CreateWalk(IteratorKind kind, const void* filter, uint32_t options, Rec
     *iterator = Record{};
     if (filter != nullptr || !IsScope(options))
         return paramErr;
-    Iterators().open(kind, SlotsOf(iterator), IteratorState{Database().generation(), 0, family});
+    Iterators().Open(kind, SlotsOf(iterator), IteratorState{Database().Generation(), 0, family});
     return noErr;
 }
 
 template <typename Record>
 OSStatus ResetWalk(IteratorKind kind, const void* filter, uint32_t options, Record* iterator, FMFontFamily family = 0)
 {
-    IteratorState* state = iterator == nullptr ? nullptr : Iterators().find(kind, SlotsOf(iterator));
+    IteratorState* state = iterator == nullptr ? nullptr : Iterators().Find(kind, SlotsOf(iterator));
     if (state == nullptr || filter != nullptr || !IsScope(options))
         return paramErr;
-    *state = IteratorState{Database().generation(), 0, family};
+    *state = IteratorState{Database().Generation(), 0, family};
     return noErr;
 }
 
@@ -82,10 +82,10 @@ OSStatus ResetWalk(IteratorKind kind, const void* filter, uint32_t options, Reco
 template <typename Record>
 OSStatus WalkStatus(IteratorKind kind, Record* iterator, const void* output, IteratorState** state)
 {
-    *state = iterator == nullptr ? nullptr : Iterators().find(kind, SlotsOf(iterator));
+    *state = iterator == nullptr ? nullptr : Iterators().Find(kind, SlotsOf(iterator));
     if (*state == nullptr || output == nullptr)
         return paramErr;
-    return (*state)->generation == Database().generation() ? noErr : kFMIterationScopeModifiedErr;
+    return (*state)->generation == Database().Generation() ? noErr : kFMIterationScopeModifiedErr;
 }
 
 template <typename Item>
@@ -100,7 +100,7 @@ OSStatus Step(IteratorState& state, const std::vector<Item>& items, Item* item)
 template <typename Record>
 OSStatus DisposeWalk(IteratorKind kind, Record* iterator)
 {
-    return iterator != nullptr && Iterators().close(kind, SlotsOf(iterator)) ? noErr : paramErr;
+    return iterator != nullptr && Iterators().Close(kind, SlotsOf(iterator)) ? noErr : paramErr;
 }
 
 OSStatus ContainerOf(const FontEntry* font, FSSpec* container)
@@ -148,7 +148,7 @@ extern "C" {
 OSStatus FMActivateFonts(const FSSpec* fontContainer, const void* filter, void*, uint32_t options)
 {
     const auto path = ContainerPath(fontContainer, filter, options);
-    return path ? platform::FontActivator::instance().activate(*path, options) : paramErr;
+    return path ? platform::FontActivator::Instance().Activate(*path, options) : paramErr;
 }
 
 OSStatus FMDeactivateFonts(const FSSpec* fontContainer, const void* filter, void*, uint32_t options)
@@ -156,12 +156,12 @@ OSStatus FMDeactivateFonts(const FSSpec* fontContainer, const void* filter, void
     if (options != kFMDefaultOptions)
         return paramErr;
     const auto path = ContainerPath(fontContainer, filter, options);
-    return path ? platform::FontActivator::instance().deactivate(*path) : paramErr;
+    return path ? platform::FontActivator::Instance().Deactivate(*path) : paramErr;
 }
 
 uint32_t FMGetGeneration(void)
 {
-    return Database().generation();
+    return Database().Generation();
 }
 
 OSStatus FMCreateFontIterator(const void* filter, void*, uint32_t options, FMFontIterator* iterator)
@@ -173,7 +173,7 @@ OSStatus FMGetNextFont(FMFontIterator* iterator, FMFont* font)
 {
     IteratorState* state = nullptr;
     const OSStatus status = WalkStatus(IteratorKind::Font, iterator, font, &state);
-    return status == noErr ? Step(*state, Database().fonts(), font) : status;
+    return status == noErr ? Step(*state, Database().Fonts(), font) : status;
 }
 
 OSStatus FMResetFontIterator(const void* filter, void*, uint32_t options, FMFontIterator* iterator)
@@ -195,7 +195,7 @@ OSStatus FMGetNextFontFamily(FMFontFamilyIterator* iterator, FMFontFamily* fontF
 {
     IteratorState* state = nullptr;
     const OSStatus status = WalkStatus(IteratorKind::Family, iterator, fontFamily, &state);
-    return status == noErr ? Step(*state, Database().families(), fontFamily) : status;
+    return status == noErr ? Step(*state, Database().Families(), fontFamily) : status;
 }
 
 OSStatus FMResetFontFamilyIterator(const void* filter, void*, uint32_t options, FMFontFamilyIterator* iterator)
@@ -210,7 +210,7 @@ OSStatus FMDisposeFontFamilyIterator(FMFontFamilyIterator* iterator)
 
 OSStatus FMCreateFontFamilyInstanceIterator(FMFontFamily fontFamily, FMFontFamilyInstanceIterator* iterator)
 {
-    if (iterator != nullptr && Database().family(fontFamily) == nullptr) {
+    if (iterator != nullptr && Database().Family(fontFamily) == nullptr) {
         *iterator = FMFontFamilyInstanceIterator{};
         return kFMInvalidFontFamilyErr;
     }
@@ -224,21 +224,21 @@ OSStatus FMGetNextFontFamilyInstance(FMFontFamilyInstanceIterator* iterator, FMF
     const OSStatus status = WalkStatus(IteratorKind::FamilyInstance, iterator, &next, &state);
     if (status != noErr)
         return status;
-    const platform::FamilyEntry* family = Database().family(state->family);
+    const platform::FamilyEntry* family = Database().Family(state->family);
     if (family == nullptr)
         return kFMInvalidFontFamilyErr;
     if (const OSStatus stepped = Step(*state, family->fonts, &next); stepped != noErr)
         return stepped;
-    const FontEntry* entry = Database().font(next);
+    const FontEntry* entry = Database().Font(next);
     Give(font, next);
-    Give(style, Database().facts(*entry).style);
+    Give(style, Database().Facts(*entry).style);
     Give(size, entry->listed.size);
     return noErr;
 }
 
 OSStatus FMResetFontFamilyInstanceIterator(FMFontFamily fontFamily, FMFontFamilyInstanceIterator* iterator)
 {
-    if (Database().family(fontFamily) == nullptr)
+    if (Database().Family(fontFamily) == nullptr)
         return kFMInvalidFontFamilyErr;
     return ResetWalk(IteratorKind::FamilyInstance, nullptr, kFMDefaultIterationScope, iterator, fontFamily);
 }
@@ -258,12 +258,12 @@ FMFontFamily FMGetFontFamilyFromName(const unsigned char* name)
         candidates.push_back(std::move(*fromMacRoman));
     if (platform::IsUtf8(bytes))
         candidates.push_back(bytes);
-    return Database().familyNamed(candidates);
+    return Database().FamilyNamed(candidates);
 }
 
 OSStatus FMGetFontFamilyName(FMFontFamily fontFamily, unsigned char* name)
 {
-    const platform::FamilyEntry* family = Database().family(fontFamily);
+    const platform::FamilyEntry* family = Database().Family(fontFamily);
     if (name == nullptr)
         return paramErr;
     if (family == nullptr)
@@ -274,7 +274,7 @@ OSStatus FMGetFontFamilyName(FMFontFamily fontFamily, unsigned char* name)
 
 OSStatus FMGetFontFamilyTextEncoding(FMFontFamily fontFamily, TextEncoding* textEncoding)
 {
-    const platform::FamilyEntry* family = Database().family(fontFamily);
+    const platform::FamilyEntry* family = Database().Family(fontFamily);
     if (textEncoding == nullptr)
         return paramErr;
     if (family == nullptr)
@@ -285,49 +285,49 @@ OSStatus FMGetFontFamilyTextEncoding(FMFontFamily fontFamily, TextEncoding* text
 
 OSStatus FMGetFontFormat(FMFont font, FourCharCode* format)
 {
-    const FontEntry* entry = Database().font(font);
+    const FontEntry* entry = Database().Font(font);
     if (format == nullptr)
         return paramErr;
     if (entry == nullptr)
         return kFMInvalidFontErr;
-    *format = Database().facts(*entry).format;
+    *format = Database().Facts(*entry).format;
     return noErr;
 }
 
 OSStatus FMGetFontContainer(FMFont font, FSSpec* fontContainer)
 {
-    return ContainerOf(Database().font(font), fontContainer);
+    return ContainerOf(Database().Font(font), fontContainer);
 }
 
 OSStatus FMGetFontContainerFromFontFamilyInstance(FMFontFamily fontFamily, FMFontStyle style, FMFontSize size, FSSpec* fontContainer)
 {
-    const FontEntry* entry = Database().bestInstance(fontFamily, style, size);
+    const FontEntry* entry = Database().BestInstance(fontFamily, style, size);
     return entry == nullptr ? kFMInvalidFontFamilyErr : ContainerOf(entry, fontContainer);
 }
 
 OSStatus FMGetFontFamilyInstanceFromFont(FMFont font, FMFontFamily* fontFamily, FMFontStyle* style)
 {
-    const FontEntry* entry = Database().font(font);
+    const FontEntry* entry = Database().Font(font);
     if (entry == nullptr)
         return kFMInvalidFontErr;
     Give(fontFamily, entry->family);
-    Give(style, Database().facts(*entry).style);
+    Give(style, Database().Facts(*entry).style);
     return noErr;
 }
 
 OSStatus FMGetFontFromFontFamilyInstance(FMFontFamily fontFamily, FMFontStyle style, FMFont* font, FMFontStyle* intrinsicStyle)
 {
-    const FontEntry* entry = Database().bestInstance(fontFamily, style, 0);
+    const FontEntry* entry = Database().BestInstance(fontFamily, style, 0);
     if (entry == nullptr)
         return kFMInvalidFontFamilyErr;
     Give(font, entry->number);
-    Give(intrinsicStyle, Database().facts(*entry).style);
+    Give(intrinsicStyle, Database().Facts(*entry).style);
     return noErr;
 }
 
 OSStatus FMGetFontGeneration(FMFont font, uint32_t* generation)
 {
-    const FontEntry* entry = Database().font(font);
+    const FontEntry* entry = Database().Font(font);
     if (generation == nullptr)
         return paramErr;
     if (entry == nullptr)
@@ -338,7 +338,7 @@ OSStatus FMGetFontGeneration(FMFont font, uint32_t* generation)
 
 OSStatus FMGetFontFamilyGeneration(FMFontFamily fontFamily, uint32_t* generation)
 {
-    const platform::FamilyEntry* family = Database().family(fontFamily);
+    const platform::FamilyEntry* family = Database().Family(fontFamily);
     if (generation == nullptr)
         return paramErr;
     if (family == nullptr)
@@ -349,7 +349,7 @@ OSStatus FMGetFontFamilyGeneration(FMFontFamily fontFamily, uint32_t* generation
 
 OSStatus FMGetFontFamilyResource(FMFontFamily fontFamily, FMFontStyle style, FMFontSize size, ByteCount bufferSize, void* buffer, ByteCount* actualSize)
 {
-    const FontEntry* entry = Database().bestInstance(fontFamily, style, size);
+    const FontEntry* entry = Database().BestInstance(fontFamily, style, size);
     if (actualSize == nullptr)
         return paramErr;
     if (entry == nullptr)

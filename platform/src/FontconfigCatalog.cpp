@@ -72,18 +72,18 @@ bool AddFile(FcConfig* config, const std::string& path)
 
 } // namespace
 
-FontconfigCatalog& FontconfigCatalog::instance()
+FontconfigCatalog& FontconfigCatalog::Instance()
 {
     static FontconfigCatalog catalog;
     return catalog;
 }
 
-std::vector<ListedFont> FontconfigCatalog::listFonts()
+std::vector<ListedFont> FontconfigCatalog::ListFonts()
 {
     const Pattern all(FcPatternCreate());
     const std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(FcObjectSetBuild(
         FC_FILE, FC_INDEX, FC_FAMILY, FC_WEIGHT, FC_WIDTH, FC_SCALABLE, FC_PIXEL_SIZE, nullptr));
-    const std::unique_ptr<FcFontSet, FontSetDeleter> fonts(FcFontList(config(), all.get(), objects.get()));
+    const std::unique_ptr<FcFontSet, FontSetDeleter> fonts(FcFontList(Config(), all.get(), objects.get()));
     std::vector<ListedFont> listed;
     for (int i = 0; fonts && i < fonts->nfont; ++i) {
         if (auto font = ListedFontOf(fonts->fonts[i]))
@@ -96,49 +96,49 @@ std::vector<ListedFont> FontconfigCatalog::listFonts()
     return listed;
 }
 
-std::optional<FaceKey> FontconfigCatalog::bestMatch(const char* family)
+std::optional<FaceKey> FontconfigCatalog::BestMatch(const char* family)
 {
     const Pattern wanted(FcNameParse(reinterpret_cast<const FcChar8*>(family)));
     if (!wanted)
         return std::nullopt;
-    FcConfigSubstitute(config(), wanted.get(), FcMatchPattern);
+    FcConfigSubstitute(Config(), wanted.get(), FcMatchPattern);
     FcDefaultSubstitute(wanted.get());
     FcResult result = FcResultNoMatch;
-    const Pattern match(FcFontMatch(config(), wanted.get(), &result));
+    const Pattern match(FcFontMatch(Config(), wanted.get(), &result));
     if (!match)
         return std::nullopt;
     return FaceOf(match.get());
 }
 
-bool FontconfigCatalog::addApplicationFont(const std::string& path)
+bool FontconfigCatalog::AddApplicationFont(const std::string& path)
 {
-    if (!AddFile(config(), path))
+    if (!AddFile(Config(), path))
         return false;
     applicationFonts_.push_back(path);
     return true;
 }
 
 // fontconfig removes application fonts only all at once.
-void FontconfigCatalog::removeApplicationFont(const std::string& path)
+void FontconfigCatalog::RemoveApplicationFont(const std::string& path)
 {
     const auto found = std::find(applicationFonts_.begin(), applicationFonts_.end(), path);
     if (found == applicationFonts_.end())
         return;
     applicationFonts_.erase(found);
-    FcConfigAppFontClear(config());
+    FcConfigAppFontClear(Config());
     for (const auto& file : applicationFonts_)
-        AddFile(config(), file);
+        AddFile(Config(), file);
 }
 
-bool FontconfigCatalog::configurationReplaced()
+bool FontconfigCatalog::ConfigurationReplaced()
 {
-    config();
+    Config();
     return std::exchange(replaced_, false);
 }
 
 // The configuration is always named: with none, fontconfig may reload itself
 // in the middle of a call.
-FcConfig* FontconfigCatalog::config()
+FcConfig* FontconfigCatalog::Config()
 {
     FcConfig* current = FcConfigGetCurrent();
     if (current != lastConfig_) {

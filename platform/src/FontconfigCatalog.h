@@ -31,21 +31,21 @@ struct ListedFont {
 // the files are added to the new one.
 class FontconfigCatalog {
 public:
-    static FontconfigCatalog& instance();
+    static FontconfigCatalog& Instance();
 
     // Every face that fontconfig lists (system and application fonts), each
     // face once, in the order of their keys.
-    std::vector<ListedFont> listFonts();
+    std::vector<ListedFont> ListFonts();
     // The face of fontconfig's best match for a family name or alias ("serif").
-    std::optional<FaceKey> bestMatch(const char* family);
-    bool addApplicationFont(const std::string& path);
+    std::optional<FaceKey> BestMatch(const char* family);
+    bool AddApplicationFont(const std::string& path);
     // Removes one addition of the file.
-    void removeApplicationFont(const std::string& path);
+    void RemoveApplicationFont(const std::string& path);
     // True once after each replacement of the configuration since the last call.
-    bool configurationReplaced();
+    bool ConfigurationReplaced();
 
 private:
-    FcConfig* config();
+    FcConfig* Config();
 
     std::vector<std::string> applicationFonts_;
     FcConfig* lastConfig_ = nullptr;

@@ -11,13 +11,13 @@ enum RecordField { kMarkField = 0, kKindField = 1, kIdField = 2 };
 
 } // namespace
 
-IteratorTable& IteratorTable::instance()
+IteratorTable& IteratorTable::Instance()
 {
     static IteratorTable table;
     return table;
 }
 
-void IteratorTable::open(IteratorKind kind, Record record, const IteratorState& state)
+void IteratorTable::Open(IteratorKind kind, Record record, const IteratorState& state)
 {
     while (nextId_ == 0 || entries_.contains(nextId_))
         ++nextId_;
@@ -29,22 +29,22 @@ void IteratorTable::open(IteratorKind kind, Record record, const IteratorState& 
     record[kIdField] = id;
 }
 
-IteratorState* IteratorTable::find(IteratorKind kind, Record record)
+IteratorState* IteratorTable::Find(IteratorKind kind, Record record)
 {
-    Entry* entry = entryOf(kind, record);
+    Entry* entry = EntryOf(kind, record);
     return entry == nullptr ? nullptr : &entry->state;
 }
 
-bool IteratorTable::close(IteratorKind kind, Record record)
+bool IteratorTable::Close(IteratorKind kind, Record record)
 {
-    if (entryOf(kind, record) == nullptr)
+    if (EntryOf(kind, record) == nullptr)
         return false;
     entries_.erase(record[kIdField]);
     std::fill(record.begin(), record.end(), 0u);
     return true;
 }
 
-IteratorTable::Entry* IteratorTable::entryOf(IteratorKind kind, Record record)
+IteratorTable::Entry* IteratorTable::EntryOf(IteratorKind kind, Record record)
 {
     if (record[kMarkField] != kMark || record[kKindField] != static_cast<uint32_t>(kind))
         return nullptr;

@@ -24,13 +24,13 @@ class IteratorTable {
 public:
     using Record = std::span<uint32_t, 16>;
 
-    static IteratorTable& instance();
+    static IteratorTable& Instance();
 
-    void open(IteratorKind kind, Record record, const IteratorState& state);
+    void Open(IteratorKind kind, Record record, const IteratorState& state);
     // null when the record holds no live iterator of that kind.
-    IteratorState* find(IteratorKind kind, Record record);
+    IteratorState* Find(IteratorKind kind, Record record);
     // False when the record holds no live iterator of that kind.
-    bool close(IteratorKind kind, Record record);
+    bool Close(IteratorKind kind, Record record);
 
 private:
     struct Entry {
@@ -38,7 +38,7 @@ private:
         IteratorState state;
     };
 
-    Entry* entryOf(IteratorKind kind, Record record);
+    Entry* EntryOf(IteratorKind kind, Record record);
 
     std::map<uint32_t, Entry> entries_;
     uint32_t nextId_ = 1;

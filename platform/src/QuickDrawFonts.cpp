@@ -9,11 +9,11 @@ namespace {
 
 int16_t FamilyOfBestMatch(const char* alias)
 {
-    const auto face = platform::FontconfigCatalog::instance().bestMatch(alias);
+    const auto face = platform::FontconfigCatalog::Instance().BestMatch(alias);
     if (!face)
         return 0;
-    auto& database = platform::FontDatabase::instance();
-    const platform::FontEntry* font = database.font(database.fontOf(*face));
+    auto& database = platform::FontDatabase::Instance();
+    const platform::FontEntry* font = database.Font(database.FontOf(*face));
     return font == nullptr ? 0 : font->family;
 }
 

@@ -24,10 +24,10 @@ std::string_view CutUtf8(std::string_view utf8, std::size_t maxBytes)
 
 StoredName StoredNameOf(std::string_view utf8)
 {
-    constexpr std::size_t kMaxLength = 255;
+    constexpr std::size_t maxLength = 255;
     if (auto macRoman = MacRomanFromUtf8(utf8))
-        return {macRoman->substr(0, kMaxLength), kTextEncodingMacRoman};
-    return {std::string(CutUtf8(utf8, kMaxLength)), kTextEncodingUTF8};
+        return {macRoman->substr(0, maxLength), kTextEncodingMacRoman};
+    return {std::string(CutUtf8(utf8, maxLength)), kTextEncodingUTF8};
 }
 
 } // namespace platform

@@ -26,14 +26,14 @@ protected:
     fs::path folder_;
 };
 
-FSSpec SpecNamed(int32_t parID, const std::string& name, unsigned char length)
+FSSpec FileSpecNamed(int32_t parID, const std::string& name, unsigned char length)
 {
-    FSSpec spec{};
-    spec.vRefNum = platform::kVolumeRefNum;
-    spec.parID = parID;
-    spec.name[0] = length;
-    std::memcpy(spec.name + 1, name.data(), std::min<std::size_t>(name.size(), 63));
-    return spec;
+    FSSpec fileSpec{};
+    fileSpec.vRefNum = platform::kVolumeRefNum;
+    fileSpec.parID = parID;
+    fileSpec.name[0] = length;
+    std::memcpy(fileSpec.name + 1, name.data(), std::min<std::size_t>(name.size(), 63));
+    return fileSpec;
 }
 
 TEST_F(FileSpecsTest, PathsRoundTripThroughFSSpecs)
@@ -47,9 +47,9 @@ TEST_F(FileSpecsTest, PathsRoundTripThroughFSSpecs)
     };
     for (const auto& path : cases) {
         SCOPED_TRACE(path);
-        FSSpec spec{};
-        ASSERT_TRUE(FSSpecFromPath(path, &spec));
-        EXPECT_EQ(PathFromFSSpec(spec), path);
+        FSSpec fileSpec{};
+        ASSERT_TRUE(FSSpecFromPath(path, &fileSpec));
+        EXPECT_EQ(PathFromFSSpec(fileSpec), path);
     }
 }
 
@@ -67,11 +67,11 @@ TEST_F(FileSpecsTest, RelativePathsAreTakenFromTheWorkingDirectory)
 {
     const fs::path previous = fs::current_path();
     fs::current_path(folder_);
-    FSSpec spec{};
-    const bool made = FSSpecFromPath("present.ttf", &spec);
+    FSSpec fileSpec{};
+    const bool made = FSSpecFromPath("present.ttf", &fileSpec);
     fs::current_path(previous);
     ASSERT_TRUE(made);
-    EXPECT_EQ(PathFromFSSpec(spec), (folder_ / "present.ttf").string());
+    EXPECT_EQ(PathFromFSSpec(fileSpec), (folder_ / "present.ttf").string());
 }
 
 TEST_F(FileSpecsTest, PathsWithoutAnFSSpecAreRefused)
@@ -85,10 +85,10 @@ TEST_F(FileSpecsTest, PathsWithoutAnFSSpecAreRefused)
     };
     for (const auto& path : cases) {
         SCOPED_TRACE(path);
-        FSSpec spec{};
-        spec.parID = 12345;
-        EXPECT_FALSE(FSSpecFromPath(path, &spec));
-        EXPECT_EQ(int32_t{spec.parID}, 12345) << "a refused path leaves the FSSpec untouched";
+        FSSpec fileSpec{};
+        fileSpec.parID = 12345;
+        EXPECT_FALSE(FSSpecFromPath(path, &fileSpec));
+        EXPECT_EQ(int32_t{fileSpec.parID}, 12345) << "a refused path leaves the FSSpec untouched";
     }
 }
 
@@ -100,21 +100,21 @@ TEST_F(FileSpecsTest, FSSpecsThatNameNoFileGiveNoPath)
     otherVolume.vRefNum = 1;
     const struct {
         const char* label;
-        FSSpec spec;
+        FSSpec fileSpec;
     } cases[] = {
-        {"unknown directory ID", SpecNamed(0x7FFFFFF0, "present.ttf", 11)},
-        {"directory ID 0", SpecNamed(0, "present.ttf", 11)},
+        {"unknown directory ID", FileSpecNamed(0x7FFFFFF0, "present.ttf", 11)},
+        {"directory ID 0", FileSpecNamed(0, "present.ttf", 11)},
         {"another volume", otherVolume},
-        {"empty name", SpecNamed(good.parID, "", 0)},
-        {"name of 64 bytes", SpecNamed(good.parID, std::string(63, 'n'), 64)},
-        {"parent folder", SpecNamed(good.parID, "..", 2)},
-        {"this folder", SpecNamed(good.parID, ".", 1)},
-        {"slash in name", SpecNamed(good.parID, "../etc", 6)},
-        {"zero byte in name", SpecNamed(good.parID, std::string("a\0b", 3), 3)},
+        {"empty name", FileSpecNamed(good.parID, "", 0)},
+        {"name of 64 bytes", FileSpecNamed(good.parID, std::string(63, 'n'), 64)},
+        {"parent folder", FileSpecNamed(good.parID, "..", 2)},
+        {"this folder", FileSpecNamed(good.parID, ".", 1)},
+        {"slash in name", FileSpecNamed(good.parID, "../etc", 6)},
+        {"zero byte in name", FileSpecNamed(good.parID, std::string("a\0b", 3), 3)},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.label);
-        EXPECT_EQ(PathFromFSSpec(row.spec), std::nullopt);
+        EXPECT_EQ(PathFromFSSpec(row.fileSpec), std::nullopt);
     }
 }
 

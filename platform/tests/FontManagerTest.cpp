@@ -46,9 +46,9 @@ std::string NameOf(FMFontFamily family)
 
 std::string ContainerPathOf(FMFont font)
 {
-    FSSpec spec{};
-    EXPECT_EQ(FMGetFontContainer(font, &spec), noErr);
-    return platform::PathFromFSSpec(spec).value_or("");
+    FSSpec fileSpec{};
+    EXPECT_EQ(FMGetFontContainer(font, &fileSpec), noErr);
+    return platform::PathFromFSSpec(fileSpec).value_or("");
 }
 
 fs::path UserFontFolder()
@@ -69,33 +69,33 @@ protected:
     void TearDown() override
     {
         for (const auto& path : active_) {
-            const FSSpec spec = SpecOf(path);
-            FMDeactivateFonts(&spec, nullptr, nullptr, 0);
+            const FSSpec fileSpec = FileSpecOf(path);
+            FMDeactivateFonts(&fileSpec, nullptr, nullptr, 0);
         }
         platform::SetFontActivationListener(nullptr);
     }
 
-    OSStatus activate(const std::string& path, uint32_t options = kFMLocalActivationContext)
+    OSStatus Activate(const std::string& path, uint32_t options = kFMLocalActivationContext)
     {
-        const FSSpec spec = SpecOf(path);
-        const OSStatus status = FMActivateFonts(&spec, nullptr, nullptr, options);
+        const FSSpec fileSpec = FileSpecOf(path);
+        const OSStatus status = FMActivateFonts(&fileSpec, nullptr, nullptr, options);
         if (status == noErr)
             active_.push_back(path);
         return status;
     }
 
-    OSStatus deactivate(const std::string& path)
+    OSStatus Deactivate(const std::string& path)
     {
-        const FSSpec spec = SpecOf(path);
+        const FSSpec fileSpec = FileSpecOf(path);
         std::erase(active_, path);
-        return FMDeactivateFonts(&spec, nullptr, nullptr, 0);
+        return FMDeactivateFonts(&fileSpec, nullptr, nullptr, 0);
     }
 
     // The test family, its three files activated for this process.
-    FMFontFamily activateTestFamily()
+    FMFontFamily ActivateTestFamily()
     {
         for (const char* file : {"PlatformTest-Regular.ttf", "PlatformTest-Bold.ttf", "PlatformTest-Italic.otf"})
-            EXPECT_EQ(activate(folder_.copyOfTestFile(file)), noErr) << file;
+            EXPECT_EQ(Activate(folder_.CopyOfTestFile(file)), noErr) << file;
         return FamilyNamed(kTestFamilyMacRoman);
     }
 
@@ -105,12 +105,12 @@ protected:
 
 TEST_F(FontManagerTest, LocalActivationMakesTheFamilyKnownUntilDeactivation)
 {
-    const std::string path = folder_.copyOfTestFile("PlatformTest-Regular.ttf", "renamed font.ttf");
+    const std::string path = folder_.CopyOfTestFile("PlatformTest-Regular.ttf", "renamed font.ttf");
     ASSERT_FALSE(FontconfigFamilies().contains(std::string(kTestFamilyUtf8)));
     ASSERT_EQ(FamilyNamed(kTestFamilyMacRoman), 0);
     const uint32_t before = FMGetGeneration();
 
-    ASSERT_EQ(activate(path), noErr);
+    ASSERT_EQ(Activate(path), noErr);
     EXPECT_NE(FMGetGeneration(), before);
     EXPECT_TRUE(FontconfigFamilies().contains(std::string(kTestFamilyUtf8)));
     const FMFontFamily family = FamilyNamed(kTestFamilyMacRoman);
@@ -119,7 +119,7 @@ TEST_F(FontManagerTest, LocalActivationMakesTheFamilyKnownUntilDeactivation)
     EXPECT_EQ(gEvents, (std::vector<ActivationEvent>{{path, true}}));
 
     const uint32_t activated = FMGetGeneration();
-    ASSERT_EQ(deactivate(path), noErr);
+    ASSERT_EQ(Deactivate(path), noErr);
     EXPECT_NE(FMGetGeneration(), activated);
     EXPECT_FALSE(FontconfigFamilies().contains(std::string(kTestFamilyUtf8)));
     EXPECT_EQ(FamilyNamed(kTestFamilyMacRoman), 0);
@@ -128,7 +128,7 @@ TEST_F(FontManagerTest, LocalActivationMakesTheFamilyKnownUntilDeactivation)
 
 TEST_F(FontManagerTest, FamilyNamesAreFoundAsMacRomanOrUtf8IgnoringCase)
 {
-    const FMFontFamily family = activateTestFamily();
+    const FMFontFamily family = ActivateTestFamily();
     ASSERT_GT(family, 0);
     for (const std::string_view name : {kTestFamilyMacRoman, kTestFamilyUtf8, std::string_view("rb PLATFORM t\x8Est")}) {
         SCOPED_TRACE(name);
@@ -141,7 +141,7 @@ TEST_F(FontManagerTest, FamilyNamesAreFoundAsMacRomanOrUtf8IgnoringCase)
 
 TEST_F(FontManagerTest, NameWithoutMacRomanFormIsGivenAsUtf8)
 {
-    ASSERT_EQ(activate(folder_.copyOfTestFile("PlatformCyrillic-Regular.ttf")), noErr);
+    ASSERT_EQ(Activate(folder_.CopyOfTestFile("PlatformCyrillic-Regular.ttf")), noErr);
     const FMFontFamily family = FamilyNamed(kCyrillicFamilyUtf8);
     ASSERT_GT(family, 0);
     EXPECT_EQ(NameOf(family), kCyrillicFamilyUtf8);
@@ -152,15 +152,15 @@ TEST_F(FontManagerTest, NameWithoutMacRomanFormIsGivenAsUtf8)
 
 TEST_F(FontManagerTest, GlobalActivationGoesThroughTheUserFontFolder)
 {
-    const std::string path = folder_.copyOfTestFile("PlatformTest-Regular.ttf");
+    const std::string path = folder_.CopyOfTestFile("PlatformTest-Regular.ttf");
     const fs::path copy = UserFontFolder() / "PlatformTest-Regular.ttf";
 
-    ASSERT_EQ(activate(path, kFMGlobalActivationContext), noErr);
+    ASSERT_EQ(Activate(path, kFMGlobalActivationContext), noErr);
     EXPECT_TRUE(fs::exists(copy));
     EXPECT_EQ(gEvents, (std::vector<ActivationEvent>{{copy.string(), true}}));
     EXPECT_GT(FamilyNamed(kTestFamilyMacRoman), 0);
 
-    ASSERT_EQ(deactivate(path), noErr);
+    ASSERT_EQ(Deactivate(path), noErr);
     EXPECT_FALSE(fs::exists(copy));
     EXPECT_EQ(gEvents.back(), (ActivationEvent{copy.string(), false}));
     EXPECT_EQ(FamilyNamed(kTestFamilyMacRoman), 0);
@@ -168,12 +168,12 @@ TEST_F(FontManagerTest, GlobalActivationGoesThroughTheUserFontFolder)
 
 TEST_F(FontManagerTest, GlobalActivationNeverReplacesTheUsersOwnFile)
 {
-    const std::string path = folder_.copyOfTestFile("PlatformTest-Regular.ttf");
+    const std::string path = folder_.CopyOfTestFile("PlatformTest-Regular.ttf");
     fs::create_directories(UserFontFolder());
     const fs::path users = UserFontFolder() / "PlatformTest-Regular.ttf";
     fs::copy_file(TestDataPath("PlatformCyrillic-Regular.ttf"), users);
 
-    EXPECT_EQ(activate(path, kFMGlobalActivationContext), dupFNErr);
+    EXPECT_EQ(Activate(path, kFMGlobalActivationContext), dupFNErr);
     EXPECT_EQ(fs::file_size(users), fs::file_size(TestDataPath("PlatformCyrillic-Regular.ttf")));
     EXPECT_TRUE(gEvents.empty());
     fs::remove(users);
@@ -181,42 +181,42 @@ TEST_F(FontManagerTest, GlobalActivationNeverReplacesTheUsersOwnFile)
 
 TEST_F(FontManagerTest, ActivatingAnActiveFileAgainChangesNothing)
 {
-    const std::string path = folder_.copyOfTestFile("PlatformTest-Regular.ttf");
-    ASSERT_EQ(activate(path), noErr);
+    const std::string path = folder_.CopyOfTestFile("PlatformTest-Regular.ttf");
+    ASSERT_EQ(Activate(path), noErr);
     const uint32_t generation = FMGetGeneration();
-    EXPECT_EQ(activate(path), noErr);
+    EXPECT_EQ(Activate(path), noErr);
     EXPECT_EQ(FMGetGeneration(), generation);
     EXPECT_EQ(gEvents.size(), 1u);
-    EXPECT_EQ(deactivate(path), noErr);
+    EXPECT_EQ(Deactivate(path), noErr);
     EXPECT_EQ(FamilyNamed(kTestFamilyMacRoman), 0);
 }
 
 TEST_F(FontManagerTest, BadActivationsGiveErrorCodesAndChangeNothing)
 {
-    std::ofstream(folder_.path("empty.ttf")).flush();
-    FSSpec unknownFolder = SpecOf(folder_.copyOfTestFile("PlatformTest-Regular.ttf"));
+    std::ofstream(folder_.Path("empty.ttf")).flush();
+    FSSpec unknownFolder = FileSpecOf(folder_.CopyOfTestFile("PlatformTest-Regular.ttf"));
     unknownFolder.parID = 0x7FFFFF00;
     const int filter = 0;
     const struct {
         const char* label;
-        FSSpec spec;
+        FSSpec fileSpec;
         const void* filter;
         uint32_t options;
         OSStatus expected;
     } cases[] = {
-        {"text file", SpecOf(folder_.copyOfTestFile("NotAFont.ttf")), nullptr, 0, kFMFontContainerAccessErr},
-        {"empty file", SpecOf(folder_.path("empty.ttf")), nullptr, 0, kFMFontContainerAccessErr},
-        {"text file, global", SpecOf(folder_.path("NotAFont.ttf")), nullptr, 1, kFMFontContainerAccessErr},
-        {"folder", SpecOf(folder_.path("")), nullptr, 0, kFMFontContainerAccessErr},
-        {"missing file", SpecOf(folder_.path("absent.ttf")), nullptr, 0, fnfErr},
+        {"text file", FileSpecOf(folder_.CopyOfTestFile("NotAFont.ttf")), nullptr, 0, kFMFontContainerAccessErr},
+        {"empty file", FileSpecOf(folder_.Path("empty.ttf")), nullptr, 0, kFMFontContainerAccessErr},
+        {"text file, global", FileSpecOf(folder_.Path("NotAFont.ttf")), nullptr, 1, kFMFontContainerAccessErr},
+        {"folder", FileSpecOf(folder_.Path("")), nullptr, 0, kFMFontContainerAccessErr},
+        {"missing file", FileSpecOf(folder_.Path("absent.ttf")), nullptr, 0, fnfErr},
         {"unknown directory ID", unknownFolder, nullptr, 0, paramErr},
-        {"unknown options", SpecOf(folder_.path("PlatformTest-Regular.ttf")), nullptr, 2, paramErr},
-        {"a filter", SpecOf(folder_.path("PlatformTest-Regular.ttf")), &filter, 0, paramErr},
+        {"unknown options", FileSpecOf(folder_.Path("PlatformTest-Regular.ttf")), nullptr, 2, paramErr},
+        {"a filter", FileSpecOf(folder_.Path("PlatformTest-Regular.ttf")), &filter, 0, paramErr},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.label);
         const uint32_t generation = FMGetGeneration();
-        EXPECT_EQ(FMActivateFonts(&row.spec, row.filter, nullptr, row.options), row.expected);
+        EXPECT_EQ(FMActivateFonts(&row.fileSpec, row.filter, nullptr, row.options), row.expected);
         EXPECT_EQ(FMGetGeneration(), generation);
     }
     EXPECT_EQ(FMActivateFonts(nullptr, nullptr, nullptr, 0), paramErr);
@@ -226,9 +226,9 @@ TEST_F(FontManagerTest, BadActivationsGiveErrorCodesAndChangeNothing)
 
 TEST_F(FontManagerTest, DeactivatingAFileNeverActivatedIsAnError)
 {
-    const FSSpec spec = SpecOf(folder_.copyOfTestFile("PlatformTest-Regular.ttf"));
+    const FSSpec fileSpec = FileSpecOf(folder_.CopyOfTestFile("PlatformTest-Regular.ttf"));
     const uint32_t generation = FMGetGeneration();
-    EXPECT_EQ(FMDeactivateFonts(&spec, nullptr, nullptr, 0), kFMFontNotActivatedErr);
+    EXPECT_EQ(FMDeactivateFonts(&fileSpec, nullptr, nullptr, 0), kFMFontNotActivatedErr);
     EXPECT_EQ(FMDeactivateFonts(nullptr, nullptr, nullptr, 0), paramErr);
     EXPECT_EQ(FMGetGeneration(), generation);
     EXPECT_TRUE(gEvents.empty());
@@ -236,25 +236,25 @@ TEST_F(FontManagerTest, DeactivatingAFileNeverActivatedIsAnError)
 
 TEST_F(FontManagerTest, DeactivationTakesNoContextAndRefusesOtherOptions)
 {
-    const std::string path = folder_.copyOfTestFile("PlatformTest-Regular.ttf");
-    ASSERT_EQ(activate(path, kFMGlobalActivationContext), noErr);
-    const FSSpec spec = SpecOf(path);
+    const std::string path = folder_.CopyOfTestFile("PlatformTest-Regular.ttf");
+    ASSERT_EQ(Activate(path, kFMGlobalActivationContext), noErr);
+    const FSSpec fileSpec = FileSpecOf(path);
     const uint32_t generation = FMGetGeneration();
     for (const uint32_t options : {1u, 2u, 0x80000000u}) {
         SCOPED_TRACE(options);
-        EXPECT_EQ(FMDeactivateFonts(&spec, nullptr, nullptr, options), paramErr);
+        EXPECT_EQ(FMDeactivateFonts(&fileSpec, nullptr, nullptr, options), paramErr);
     }
     EXPECT_EQ(FMGetGeneration(), generation);
     EXPECT_TRUE(fs::exists(UserFontFolder() / fs::path(path).filename()));
-    EXPECT_EQ(deactivate(path), noErr);
+    EXPECT_EQ(Deactivate(path), noErr);
     EXPECT_FALSE(fs::exists(UserFontFolder() / fs::path(path).filename()));
 }
 
 TEST_F(FontManagerTest, DeactivationKeepsTheOtherActivatedFonts)
 {
-    const FMFontFamily family = activateTestFamily();
-    ASSERT_EQ(activate(folder_.copyOfTestFile("PlatformCyrillic-Regular.ttf")), noErr);
-    ASSERT_EQ(deactivate(folder_.path("PlatformCyrillic-Regular.ttf")), noErr);
+    const FMFontFamily family = ActivateTestFamily();
+    ASSERT_EQ(Activate(folder_.CopyOfTestFile("PlatformCyrillic-Regular.ttf")), noErr);
+    ASSERT_EQ(Deactivate(folder_.Path("PlatformCyrillic-Regular.ttf")), noErr);
     EXPECT_EQ(FamilyNamed(kCyrillicFamilyUtf8), 0);
     EXPECT_EQ(FamilyNamed(kTestFamilyMacRoman), family);
     EXPECT_TRUE(FontconfigFamilies().contains(std::string(kTestFamilyUtf8)));
@@ -262,7 +262,7 @@ TEST_F(FontManagerTest, DeactivationKeepsTheOtherActivatedFonts)
 
 TEST_F(FontManagerTest, ActivatedFontsSurviveAReloadOfFontconfig)
 {
-    const FMFontFamily family = activateTestFamily();
+    const FMFontFamily family = ActivateTestFamily();
     const uint32_t generation = FMGetGeneration();
     ASSERT_EQ(FcInitReinitialize(), FcTrue);
     EXPECT_NE(FMGetGeneration(), generation) << "the set of fonts may have changed";
@@ -272,7 +272,7 @@ TEST_F(FontManagerTest, ActivatedFontsSurviveAReloadOfFontconfig)
 
 TEST_F(FontManagerTest, InstancesGiveEachFontOfTheFamilyWithItsStyle)
 {
-    const FMFontFamily family = activateTestFamily();
+    const FMFontFamily family = ActivateTestFamily();
     FMFontFamilyInstanceIterator iterator{};
     ASSERT_EQ(FMCreateFontFamilyInstanceIterator(family, &iterator), noErr);
     std::map<FMFontStyle, std::string> files;
@@ -291,7 +291,7 @@ TEST_F(FontManagerTest, InstancesGiveEachFontOfTheFamilyWithItsStyle)
 
 TEST_F(FontManagerTest, StyleRequestsFindTheNearestFont)
 {
-    const FMFontFamily family = activateTestFamily();
+    const FMFontFamily family = ActivateTestFamily();
     const struct {
         FMFontStyle asked;
         FMFontStyle intrinsic;
@@ -321,7 +321,7 @@ TEST_F(FontManagerTest, StyleRequestsFindTheNearestFont)
         EXPECT_EQ(own, row.intrinsic);
         FSSpec container{};
         EXPECT_EQ(FMGetFontContainerFromFontFamilyInstance(family, row.asked, 0, &container), noErr);
-        EXPECT_EQ(platform::PathFromFSSpec(container), folder_.path(row.file));
+        EXPECT_EQ(platform::PathFromFSSpec(container), folder_.Path(row.file));
     }
     FMFont boldItalic = 0;
     FMFontStyle intrinsic = -1;
@@ -332,8 +332,8 @@ TEST_F(FontManagerTest, StyleRequestsFindTheNearestFont)
 
 TEST_F(FontManagerTest, ResourceIsTheFontFileInTwoPasses)
 {
-    const FMFontFamily family = activateTestFamily();
-    std::ifstream file(folder_.path("PlatformTest-Bold.ttf"), std::ios::binary);
+    const FMFontFamily family = ActivateTestFamily();
+    std::ifstream file(folder_.Path("PlatformTest-Bold.ttf"), std::ios::binary);
     const std::string expected((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
 
     ByteCount size = 0;
@@ -356,7 +356,7 @@ TEST_F(FontManagerTest, NewFontsCarryTheGenerationOfTheirActivation)
     uint32_t systemGeneration = 0;
     ASSERT_EQ(FMGetFontFamilyGeneration(system, &systemGeneration), noErr);
 
-    const FMFontFamily family = activateTestFamily();
+    const FMFontFamily family = ActivateTestFamily();
     const uint32_t now = FMGetGeneration();
     FMFont font = 0;
     ASSERT_EQ(FMGetFontFromFontFamilyInstance(family, 1, &font, nullptr), noErr);
@@ -376,7 +376,7 @@ TEST_F(FontManagerTest, NumbersThatNameNoFontOrFamilyAreRefused)
     Str255 name{};
     TextEncoding encoding = 0;
     FourCharCode format = 0;
-    FSSpec spec{};
+    FSSpec fileSpec{};
     uint32_t generation = 0;
     FMFont font = 0;
     FMFontFamily family = 0;
@@ -385,7 +385,7 @@ TEST_F(FontManagerTest, NumbersThatNameNoFontOrFamilyAreRefused)
     FMFontFamilyInstanceIterator iterator{};
     const std::function<OSStatus(FMFont)> byFont[] = {
         [&](FMFont f) { return FMGetFontFormat(f, &format); },
-        [&](FMFont f) { return FMGetFontContainer(f, &spec); },
+        [&](FMFont f) { return FMGetFontContainer(f, &fileSpec); },
         [&](FMFont f) { return FMGetFontGeneration(f, &generation); },
         [&](FMFont f) { return FMGetFontFamilyInstanceFromFont(f, &family, &style); },
     };
@@ -394,7 +394,7 @@ TEST_F(FontManagerTest, NumbersThatNameNoFontOrFamilyAreRefused)
         [&](FMFontFamily f) { return FMGetFontFamilyTextEncoding(f, &encoding); },
         [&](FMFontFamily f) { return FMGetFontFamilyGeneration(f, &generation); },
         [&](FMFontFamily f) { return FMGetFontFromFontFamilyInstance(f, 0, &font, &style); },
-        [&](FMFontFamily f) { return FMGetFontContainerFromFontFamilyInstance(f, 0, 12, &spec); },
+        [&](FMFontFamily f) { return FMGetFontContainerFromFontFamilyInstance(f, 0, 12, &fileSpec); },
         [&](FMFontFamily f) { return FMGetFontFamilyResource(f, 0, 12, 0, nullptr, &size); },
         [&](FMFontFamily f) { return FMCreateFontFamilyInstanceIterator(f, &iterator); },
     };

@@ -17,34 +17,34 @@ using namespace platform::test;
 struct FontWalk {
     using Record = FMFontIterator;
     using Item = FMFont;
-    static OSStatus create(Record* r) { return FMCreateFontIterator(nullptr, nullptr, kFMGlobalIterationScope, r); }
-    static OSStatus next(Record* r, Item* item) { return FMGetNextFont(r, item); }
-    static OSStatus reset(Record* r) { return FMResetFontIterator(nullptr, nullptr, kFMGlobalIterationScope, r); }
-    static OSStatus dispose(Record* r) { return FMDisposeFontIterator(r); }
+    static OSStatus Create(Record* r) { return FMCreateFontIterator(nullptr, nullptr, kFMGlobalIterationScope, r); }
+    static OSStatus Next(Record* r, Item* item) { return FMGetNextFont(r, item); }
+    static OSStatus Reset(Record* r) { return FMResetFontIterator(nullptr, nullptr, kFMGlobalIterationScope, r); }
+    static OSStatus Dispose(Record* r) { return FMDisposeFontIterator(r); }
 };
 
 struct FamilyWalk {
     using Record = FMFontFamilyIterator;
     using Item = FMFontFamily;
-    static OSStatus create(Record* r) { return FMCreateFontFamilyIterator(nullptr, nullptr, kFMGlobalIterationScope, r); }
-    static OSStatus next(Record* r, Item* item) { return FMGetNextFontFamily(r, item); }
-    static OSStatus reset(Record* r) { return FMResetFontFamilyIterator(nullptr, nullptr, kFMGlobalIterationScope, r); }
-    static OSStatus dispose(Record* r) { return FMDisposeFontFamilyIterator(r); }
+    static OSStatus Create(Record* r) { return FMCreateFontFamilyIterator(nullptr, nullptr, kFMGlobalIterationScope, r); }
+    static OSStatus Next(Record* r, Item* item) { return FMGetNextFontFamily(r, item); }
+    static OSStatus Reset(Record* r) { return FMResetFontFamilyIterator(nullptr, nullptr, kFMGlobalIterationScope, r); }
+    static OSStatus Dispose(Record* r) { return FMDisposeFontFamilyIterator(r); }
 };
 
 // Walks the instances of the system font's family.
 struct InstanceWalk {
     using Record = FMFontFamilyInstanceIterator;
     using Item = FMFont;
-    static OSStatus create(Record* r) { return FMCreateFontFamilyInstanceIterator(GetSysFont(), r); }
-    static OSStatus next(Record* r, Item* item)
+    static OSStatus Create(Record* r) { return FMCreateFontFamilyInstanceIterator(GetSysFont(), r); }
+    static OSStatus Next(Record* r, Item* item)
     {
         FMFontStyle style = 0;
         FMFontSize size = 0;
         return FMGetNextFontFamilyInstance(r, item, &style, &size);
     }
-    static OSStatus reset(Record* r) { return FMResetFontFamilyInstanceIterator(GetSysFont(), r); }
-    static OSStatus dispose(Record* r) { return FMDisposeFontFamilyInstanceIterator(r); }
+    static OSStatus Reset(Record* r) { return FMResetFontFamilyInstanceIterator(GetSysFont(), r); }
+    static OSStatus Dispose(Record* r) { return FMDisposeFontFamilyInstanceIterator(r); }
 };
 
 template <typename Walk>
@@ -52,7 +52,7 @@ std::vector<typename Walk::Item> ItemsUntilEnd(typename Walk::Record* iterator, 
 {
     std::vector<typename Walk::Item> items;
     typename Walk::Item item{};
-    while ((*last = Walk::next(iterator, &item)) == noErr)
+    while ((*last = Walk::Next(iterator, &item)) == noErr)
         items.push_back(item);
     return items;
 }
@@ -66,62 +66,62 @@ TYPED_TEST_SUITE(IteratorTest, Walks);
 TYPED_TEST(IteratorTest, WalkEndsWithCompletionAndResetStartsItAgain)
 {
     typename TypeParam::Record iterator{};
-    ASSERT_EQ(TypeParam::create(&iterator), noErr);
+    ASSERT_EQ(TypeParam::Create(&iterator), noErr);
     OSStatus last = noErr;
     const auto items = ItemsUntilEnd<TypeParam>(&iterator, &last);
     EXPECT_EQ(last, kFMIterationCompleted);
     ASSERT_FALSE(items.empty());
     EXPECT_EQ(std::set(items.begin(), items.end()).size(), items.size()) << "each item once";
 
-    ASSERT_EQ(TypeParam::reset(&iterator), noErr);
+    ASSERT_EQ(TypeParam::Reset(&iterator), noErr);
     typename TypeParam::Item first{};
-    EXPECT_EQ(TypeParam::next(&iterator, &first), noErr);
+    EXPECT_EQ(TypeParam::Next(&iterator, &first), noErr);
     EXPECT_EQ(first, items.front());
-    EXPECT_EQ(TypeParam::dispose(&iterator), noErr);
+    EXPECT_EQ(TypeParam::Dispose(&iterator), noErr);
 }
 
 TYPED_TEST(IteratorTest, ChangeOfTheFontsUnderTheWalkIsReportedUntilReset)
 {
     TemporaryFolder folder;
-    const FSSpec font = SpecOf(folder.copyOfTestFile("PlatformCyrillic-Regular.ttf"));
+    const FSSpec font = FileSpecOf(folder.CopyOfTestFile("PlatformCyrillic-Regular.ttf"));
     typename TypeParam::Record iterator{};
-    ASSERT_EQ(TypeParam::create(&iterator), noErr);
+    ASSERT_EQ(TypeParam::Create(&iterator), noErr);
     typename TypeParam::Item item{};
-    ASSERT_EQ(TypeParam::next(&iterator, &item), noErr);
+    ASSERT_EQ(TypeParam::Next(&iterator, &item), noErr);
 
     ASSERT_EQ(FMActivateFonts(&font, nullptr, nullptr, kFMLocalActivationContext), noErr);
-    EXPECT_EQ(TypeParam::next(&iterator, &item), kFMIterationScopeModifiedErr);
-    EXPECT_EQ(TypeParam::next(&iterator, &item), kFMIterationScopeModifiedErr);
-    ASSERT_EQ(TypeParam::reset(&iterator), noErr);
-    EXPECT_EQ(TypeParam::next(&iterator, &item), noErr);
+    EXPECT_EQ(TypeParam::Next(&iterator, &item), kFMIterationScopeModifiedErr);
+    EXPECT_EQ(TypeParam::Next(&iterator, &item), kFMIterationScopeModifiedErr);
+    ASSERT_EQ(TypeParam::Reset(&iterator), noErr);
+    EXPECT_EQ(TypeParam::Next(&iterator, &item), noErr);
 
     ASSERT_EQ(FMDeactivateFonts(&font, nullptr, nullptr, 0), noErr);
-    EXPECT_EQ(TypeParam::next(&iterator, &item), kFMIterationScopeModifiedErr);
-    EXPECT_EQ(TypeParam::dispose(&iterator), noErr);
+    EXPECT_EQ(TypeParam::Next(&iterator, &item), kFMIterationScopeModifiedErr);
+    EXPECT_EQ(TypeParam::Dispose(&iterator), noErr);
 }
 
 TYPED_TEST(IteratorTest, DisposedIteratorIsRefusedAndNeverFreedTwice)
 {
     typename TypeParam::Record iterator{};
-    ASSERT_EQ(TypeParam::create(&iterator), noErr);
+    ASSERT_EQ(TypeParam::Create(&iterator), noErr);
     typename TypeParam::Record copy = iterator;
-    EXPECT_EQ(TypeParam::dispose(&iterator), noErr);
-    EXPECT_EQ(TypeParam::dispose(&iterator), paramErr);
-    EXPECT_EQ(TypeParam::dispose(&copy), paramErr);
+    EXPECT_EQ(TypeParam::Dispose(&iterator), noErr);
+    EXPECT_EQ(TypeParam::Dispose(&iterator), paramErr);
+    EXPECT_EQ(TypeParam::Dispose(&copy), paramErr);
     typename TypeParam::Item item{};
-    EXPECT_EQ(TypeParam::next(&copy, &item), paramErr);
-    EXPECT_EQ(TypeParam::reset(&copy), paramErr);
+    EXPECT_EQ(TypeParam::Next(&copy, &item), paramErr);
+    EXPECT_EQ(TypeParam::Reset(&copy), paramErr);
 }
 
 TYPED_TEST(IteratorTest, RecordNeverSetUpIsRefused)
 {
     typename TypeParam::Record zeros{};
     typename TypeParam::Item item{};
-    EXPECT_EQ(TypeParam::next(&zeros, &item), paramErr);
-    EXPECT_EQ(TypeParam::reset(&zeros), paramErr);
-    EXPECT_EQ(TypeParam::dispose(&zeros), paramErr);
-    EXPECT_EQ(TypeParam::next(nullptr, &item), paramErr);
-    EXPECT_EQ(TypeParam::dispose(nullptr), paramErr);
+    EXPECT_EQ(TypeParam::Next(&zeros, &item), paramErr);
+    EXPECT_EQ(TypeParam::Reset(&zeros), paramErr);
+    EXPECT_EQ(TypeParam::Dispose(&zeros), paramErr);
+    EXPECT_EQ(TypeParam::Next(nullptr, &item), paramErr);
+    EXPECT_EQ(TypeParam::Dispose(nullptr), paramErr);
 }
 
 // A file whose name is longer than an FSSpec holds has no container.
@@ -134,9 +134,9 @@ TEST(FontIteratorTest, WalkGivesEveryFaceThatFontconfigLists)
     FMDisposeFontIterator(&iterator);
     std::set<std::string> walked;
     for (const FMFont font : fonts) {
-        FSSpec spec{};
-        if (FMGetFontContainer(font, &spec) == noErr)
-            walked.insert(platform::PathFromFSSpec(spec).value_or(""));
+        FSSpec fileSpec{};
+        if (FMGetFontContainer(font, &fileSpec) == noErr)
+            walked.insert(platform::PathFromFSSpec(fileSpec).value_or(""));
     }
     const auto faces = FontconfigFaces();
     std::set<std::string> listed;

@@ -52,14 +52,14 @@ TemporaryFolder::~TemporaryFolder()
     std::filesystem::remove_all(folder_, ignored);
 }
 
-std::string TemporaryFolder::path(std::string_view name) const
+std::string TemporaryFolder::Path(std::string_view name) const
 {
     return (folder_ / name).string();
 }
 
-std::string TemporaryFolder::copyOfTestFile(std::string_view dataName, std::string_view newName) const
+std::string TemporaryFolder::CopyOfTestFile(std::string_view dataName, std::string_view newName) const
 {
-    const std::string target = path(newName.empty() ? dataName : newName);
+    const std::string target = Path(newName.empty() ? dataName : newName);
     std::filesystem::copy_file(TestDataPath(dataName), target, std::filesystem::copy_options::overwrite_existing);
     return target;
 }
@@ -69,11 +69,11 @@ std::string TestDataPath(std::string_view name)
     return (std::filesystem::path(RB_TEST_DATA_DIR) / name).string();
 }
 
-FSSpec SpecOf(const std::string& path)
+FSSpec FileSpecOf(const std::string& path)
 {
-    FSSpec spec{};
-    EXPECT_TRUE(FSSpecFromPath(path, &spec)) << path;
-    return spec;
+    FSSpec fileSpec{};
+    EXPECT_TRUE(FSSpecFromPath(path, &fileSpec)) << path;
+    return fileSpec;
 }
 
 std::vector<unsigned char> Str255Of(std::string_view bytes)

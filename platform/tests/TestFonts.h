@@ -29,16 +29,16 @@ public:
     TemporaryFolder(const TemporaryFolder&) = delete;
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
-    std::string path(std::string_view name) const;
+    std::string Path(std::string_view name) const;
     // Copies the test data file into the folder under newName (its own name when empty).
-    std::string copyOfTestFile(std::string_view dataName, std::string_view newName = {}) const;
+    std::string CopyOfTestFile(std::string_view dataName, std::string_view newName = {}) const;
 
 private:
     std::filesystem::path folder_;
 };
 
 std::string TestDataPath(std::string_view name);
-FSSpec SpecOf(const std::string& path);
+FSSpec FileSpecOf(const std::string& path);
 std::vector<unsigned char> Str255Of(std::string_view bytes);
 std::string StringOf(const unsigned char* str255);
 // What fontconfig lists: each face's file and index, and each face's first family name.

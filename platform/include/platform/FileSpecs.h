@@ -19,9 +19,9 @@ inline constexpr int16_t kVolumeRefNum = -100;
 // not a folder.
 bool FSSpecFromPath(const std::string& path, FSSpec* out);
 
-// The absolute path that spec names; nullopt for another volume, a directory
+// The absolute path that fileSpec names; nullopt for another volume, a directory
 // ID that the table does not hold, or a name that is empty, longer than 63
 // bytes, ".", "..", or holds '/' or a zero byte.
-std::optional<std::string> PathFromFSSpec(const FSSpec& spec);
+std::optional<std::string> PathFromFSSpec(const FSSpec& fileSpec);
 
 } // namespace platform
