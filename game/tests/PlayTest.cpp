@@ -18,6 +18,8 @@
 #include <QFontMetricsF>
 #include <QKeySequence>
 #include <QLabel>
+#include <QPaintEvent>
+#include <QRegion>
 
 #include <array>
 #include <set>
@@ -173,6 +175,73 @@ TEST_F(Play, TheBasketServesNothingWhileAnItemWaitsOrNoneIsLeftToServe)
         EXPECT_EQ(Module1::s->Ubound(), deck);
         EXPECT_TRUE(sounds.Take().empty());
         FinishGame();
+    }
+}
+
+// What the board's widget is asked to paint while it lives.
+class PaintSpy : public QObject {
+public:
+    explicit PaintSpy(QWidget* widget) : widget_(widget) { widget_->installEventFilter(this); }
+    ~PaintSpy() override { widget_->removeEventFilter(this); }
+    PaintSpy(const PaintSpy&) = delete;
+    PaintSpy& operator=(const PaintSpy&) = delete;
+    const QRegion& Painted() const { return painted_; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted_ += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+
+private:
+    QWidget* widget_;
+    QRegion painted_;
+};
+
+// The region's rectangles as left, top, width x height.
+std::string Described(const QRegion& region)
+{
+    std::string text;
+    for (const QRect& r : region)
+        text += " (" + std::to_string(r.x()) + ", " + std::to_string(r.y()) + ", " + std::to_string(r.width()) +
+                " x " + std::to_string(r.height()) + ")";
+    return text.empty() ? " nothing" : text;
+}
+
+// A serve repaints the strip from x 336 to x 583 below the item's top, and
+// beyond it only what drawing the item at once needs.
+TEST_F(Play, AServeRepaintsTheBoardStripBelowTheItem)
+{
+    struct Served {
+        std::int32_t width;
+        std::int32_t height;
+        std::array<std::int32_t, 4> item; // left, top, width, height
+    };
+    const Served cases[] = {
+        {120, 90, {440, 620, 120, 90}},
+        {121, 90, {439, 620, 121, 90}}, // 439.5 converted
+        {300, 200, {350, 510, 300, 200}}, // wider than the strip
+    };
+    StartGame();
+    Answer("42");
+    for (const auto& served : cases) {
+        SCOPED_TRACE(std::to_string(served.width) + " x " + std::to_string(served.height));
+        ClearServedItem();
+        const auto picture = play::SolidPicture(served.width, served.height, Qt::blue);
+        for (std::int32_t index = 0; index <= Module1::s->Ubound(); ++index)
+            Module1::d->Value(Module1::s->Element(index), picture);
+        PaintSpy spy(rb::WidgetOf(*Main()->Canvas1()));
+        ClickBoard(InBasket);
+        ASSERT_FALSE(Main()->pix.IsNil());
+        const auto& pix = *Main()->pix;
+        ASSERT_EQ((std::array{pix.left, pix.top, pix.width, pix.height}), served.item);
+
+        const QRect item(pix.left, pix.top, pix.width, pix.height);
+        const QRect strip(336, pix.top, 248, 800 - pix.top);
+        EXPECT_TRUE((QRegion(strip) - spy.Painted()).isEmpty()) << "painted:" << Described(spy.Painted());
+        EXPECT_TRUE((spy.Painted() - strip - item).isEmpty()) << "painted:" << Described(spy.Painted());
     }
 }
 

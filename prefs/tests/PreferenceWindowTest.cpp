@@ -256,6 +256,32 @@ TEST_F(PreferenceWindow, ShowingTheOpenEditorAgainKeepsWhatThePlayerTyped)
     EXPECT_EQ(FieldText(), "42");
 }
 
+// The editor is resizeable, down to 64 x 64 and no further: what it shows
+// and the size it reports.
+TEST_F(PreferenceWindow, TheEditorResizesDownTo64By64AndNoFurther)
+{
+    struct Asked {
+        std::int32_t width;
+        std::int32_t height;
+        QSize kept;
+    };
+    const Asked asks[] = {{10, 10, {64, 64}},   {0, 0, {64, 64}},     {-5, 63, {64, 64}},
+                          {63, 400, {64, 400}}, {400, 63, {400, 64}}, {64, 65, {64, 65}}};
+    StartGame();
+    const auto editor = Editor();
+    ASSERT_FALSE(editor.IsNil());
+    for (const auto& asked : asks) {
+        SCOPED_TRACE(std::to_string(asked.width) + " x " + std::to_string(asked.height));
+        editor->Width(asked.width);
+        editor->Height(asked.height);
+        ProcessEvents();
+        EXPECT_EQ(rb::WidgetOf(*editor)->width(), asked.kept.width());
+        EXPECT_EQ(rb::WidgetOf(*editor)->height(), asked.kept.height());
+        EXPECT_EQ(editor->Width(), asked.kept.width());
+        EXPECT_EQ(editor->Height(), asked.kept.height());
+    }
+}
+
 // Mounts of this program's own, made before any thread starts, so that a
 // test can mount a small or a read-only file system that nothing outside sees
 // and that goes with the program; unavailable where the program may not mount.

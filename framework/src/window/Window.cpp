@@ -203,6 +203,13 @@ void Window::Height(std::int32_t height)
 
 void Window::ResizeContent(std::int32_t width, std::int32_t height)
 {
+    // A resizeable content keeps within its limits, as Qt bounds it, so that
+    // the size kept and the differences that locked controls follow are the
+    // ones shown.
+    if (native_->resizeable) {
+        width = std::max(std::min(width, native_->maxWidth), native_->minWidth);
+        height = std::max(std::min(height, native_->maxHeight), native_->minHeight);
+    }
     // Within the sizes Qt gives a widget, the differences below cannot overflow.
     width = std::clamp(width, 0, QWIDGETSIZE_MAX);
     height = std::clamp(height, 0, QWIDGETSIZE_MAX);

@@ -6,6 +6,7 @@
 #include "rb/CheckBox.h"
 #include "rb/MsgBox.h"
 #include "rb/PushButton.h"
+#include "rb/StaticText.h"
 #include "rb/TextArea.h"
 #include "rb/TextField.h"
 #include "rb/qt/QtAccess.h"
@@ -44,6 +45,20 @@ protected:
     }
 
     static QWindow* Native(const rb::Ref<TestWindow>& window) { return rb::FrameWidgetOf(*window)->windowHandle(); }
+
+    // 300 x 200, within 100 x 90 and 500 x 400.
+    static std::string Sized(bool resizeable)
+    {
+        return rb::PropertyList()
+            .Integer("Width", 300)
+            .Integer("Height", 200)
+            .Integer("MinWidth", 100)
+            .Integer("MinHeight", 90)
+            .Integer("MaxWidth", 500)
+            .Integer("MaxHeight", 400)
+            .Boolean("Resizeable", resizeable)
+            .Bytes();
+    }
 
     static QMessageBox* MessageBox()
     {
@@ -103,26 +118,49 @@ TEST_F(DesktopTest, EachFrameCodeAsksForItsKindAndOnlyTheDesignedButtons)
 
 TEST_F(DesktopTest, AWindowThatIsNotResizeableHasOneSizeAndAResizeableOneItsDesignedLimits)
 {
-    const auto sized = [](bool resizeable) {
-        return rb::PropertyList()
-            .Integer("Width", 300)
-            .Integer("Height", 200)
-            .Integer("MinWidth", 100)
-            .Integer("MinHeight", 90)
-            .Integer("MaxWidth", 500)
-            .Integer("MaxHeight", 400)
-            .Boolean("Resizeable", resizeable)
-            .Bytes();
-    };
-    auto fixed = Shown("Fixed", sized(false));
+    auto fixed = Shown("Fixed", Sized(false));
     const QWidget* frame = rb::FrameWidgetOf(*fixed);
     EXPECT_EQ(frame->minimumSize(), QSize(300, 200));
     EXPECT_EQ(frame->maximumSize(), QSize(300, 200));
 
-    auto resizeable = Shown("Resizeable", sized(true));
+    auto resizeable = Shown("Resizeable", Sized(true));
     EXPECT_EQ(rb::WidgetOf(*resizeable)->size(), QSize(300, 200));
     EXPECT_EQ(rb::FrameWidgetOf(*resizeable)->minimumSize(), QSize(100, 90));
     EXPECT_EQ(rb::FrameWidgetOf(*resizeable)->maximumSize(), QSize(500, 400));
+}
+
+// Asked for a size beyond its limits, a resizeable window keeps the size it
+// shows, and a control locked to its right and bottom follows that size.
+TEST_F(DesktopTest, AResizeableWindowAskedBeyondItsLimitsKeepsToThem)
+{
+    struct Asked {
+        std::int32_t width, height;
+        QSize kept;
+    };
+    const Asked asks[] = {{50, 1000, {100, 400}}, {10, 400, {100, 400}}, {-1, 0, {100, 90}},
+                          {600, 95, {500, 95}}, {300, 200, {300, 200}}};
+    const std::string corner = rb::PropertyList()
+                                   .Integer("Left", 50)
+                                   .Integer("Top", 50)
+                                   .Integer("Width", 20)
+                                   .Integer("Height", 20)
+                                   .Boolean("LockLeft", false)
+                                   .Boolean("LockTop", false)
+                                   .Boolean("LockRight", true)
+                                   .Boolean("LockBottom", true)
+                                   .Bytes();
+    auto window = Shown("Limited", Sized(true), [&](TestWindow& w) { w.Add<rb::StaticText>("StaticText1", corner); });
+    const auto label = rb::RuntimeWindowControlByName(window, "StaticText1").Cast<rb::RectControl>();
+    const QPoint designed(label->Left() - 300, label->Top() - 200); // from the corner
+    for (const auto& asked : asks) {
+        SCOPED_TRACE(std::to_string(asked.width) + " x " + std::to_string(asked.height));
+        window->Width(asked.width);
+        window->Height(asked.height);
+        ProcessEvents();
+        EXPECT_EQ(QSize(window->Width(), window->Height()), asked.kept);
+        EXPECT_EQ(rb::WidgetOf(*window)->size(), asked.kept);
+        EXPECT_EQ(QPoint(label->Left(), label->Top()), designed + QPoint(asked.kept.width(), asked.kept.height()));
+    }
 }
 
 TEST_F(DesktopTest, OnAScaledScreenAResizeableWindowOpensAtItsScaledSize)
