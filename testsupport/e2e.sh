@@ -1,7 +1,7 @@
 # Sourced by the end-to-end scripts, after `set -euo pipefail`: a work folder
 # removed at the end with the game, the X server and the window manager (or
 # compositor) stopped, a failure that shows the game's output ($game_log),
-# waiting for a condition, an X server of its own, and under
+# waiting for a condition or a window, an X server of its own, and under
 # E2E_WINDOW_MANAGER=openbox a window manager on it.
 
 # Exits 77 (skipped) when one of the tools is missing.
@@ -61,6 +61,20 @@ start_window_manager() {
   openbox --sm-disable >"$work/wm.log" 2>&1 &
   wm=$!
   await "openbox did not start" bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+}
+
+# The id of the visible window of that exact name, waiting for it.
+wait_window() {
+  local id
+  for _ in $(seq 300); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
 }
 
 # Sets win_x, win_y, win_w, win_h to where the window's own area is on the

@@ -2,9 +2,11 @@
 // catalogue's own pictures: the sample in a box, or the served item's drag
 // image moved by the mouse. Prints the food key, or fails.
 //
-// Usage: FoodMatch <bundle> <screenshot.png> <board x> <board y> box <index>
-//        FoodMatch <bundle> <screenshot.png> <board x> <board y> drag <dx> <dy>
-// (board x, y: where the board's top-left corner is on the screenshot)
+// Usage: FoodMatch [--scaled] <bundle> <screenshot.png> <board x> <board y> box <index>
+//        FoodMatch [--scaled] <bundle> <screenshot.png> <board x> <board y> drag <dx> <dy>
+// (board x, y: where the board's top-left corner is on the screenshot.
+// --scaled: the screenshot of a board that the program scaled down, brought
+// back to its design size, whose blurred edges may stand a unit or two away.)
 #include "Module1.h"
 
 #include "rb/FolderItem.h"
@@ -70,8 +72,17 @@ double Mismatch(const rb::Ref<rb::Picture>& picture, const rb::Ref<rb::Graphics>
 
 int main(int argc, char** argv)
 {
+    const bool scaled = argc > 1 && std::string(argv[1]) == "--scaled";
+    if (scaled) {
+        argv[1] = argv[0];
+        ++argv;
+        --argc;
+    }
+    const double tolerance = scaled ? 0.25 : 0.05;
+    const std::int32_t slack = scaled ? 2 : 0;
     if (argc != 7 && argc != 8) {
-        std::fprintf(stderr, "usage: FoodMatch <bundle> <screenshot> <board x> <board y> box <i> | drag <dx> <dy>\n");
+        std::fprintf(stderr, "usage: FoodMatch [--scaled] <bundle> <screenshot> <board x> <board y> "
+                             "box <i> | drag <dx> <dy>\n");
         return 2;
     }
     rb::RuntimeInit(argc, argv);
@@ -99,13 +110,16 @@ int main(int argc, char** argv)
             const std::string key = group + std::to_string(number);
             const auto picture = Module1::d->Value(key).ObjectValue<rb::Picture>();
             const Place at = Where(picture, mode, a, b);
-            const double mismatch = Mismatch(picture, shot, {board.x + at.x, board.y + at.y});
-            if (mismatch < bestMismatch) {
-                bestMismatch = mismatch;
-                best = key;
-            }
+            for (std::int32_t dy = -slack; dy <= slack; ++dy)
+                for (std::int32_t dx = -slack; dx <= slack; ++dx) {
+                    const double mismatch = Mismatch(picture, shot, {board.x + at.x + dx, board.y + at.y + dy});
+                    if (mismatch < bestMismatch) {
+                        bestMismatch = mismatch;
+                        best = key;
+                    }
+                }
         }
-    if (bestMismatch > 0.05) {
+    if (bestMismatch > tolerance) {
         std::fprintf(stderr, "FoodMatch: no food there (closest %s, %.0f%% of it differs)\n", best.c_str(),
                      bestMismatch * 100.0);
         return 1;

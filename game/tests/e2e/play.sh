@@ -18,63 +18,12 @@ shots=$3
 writeprefs=$4
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/../../../testsupport/e2e.sh"
-require_tools Xvfb xdotool xwininfo import convert python3
+source "$here/board.sh"
+require_tools Xvfb xdotool xwininfo import convert python3 awk
 
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 home="$work/home"
-
-# The id of the visible window of that exact name, waiting for it.
-wait_window() {
-  local id
-  for _ in $(seq 300); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1 || true)
-    if [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
-
-# Sets ox, oy to where the content of the window (of that designed height,
-# below its menu bar) is on the screen.
-content_of() {
-  window_area "$1"
-  ox=$win_x
-  oy=$((win_y + win_h - $2))
-}
-
-click() { xdotool mousemove "$((ox + $1))" "$((oy + $2))" click 1; sleep 0.5; }
-shot() { import -window root "$shots/$1.png"; }
-# What the screen shows in that rectangle of the content, as a checksum.
-look() { convert "$shots/$1.png" -crop "${4}x${5}+$((ox + $2))+$((oy + $3))" +repage -format '%#' info:; }
-food_at() { QT_QPA_PLATFORM=offscreen "$matcher" "$bundle" "$shots/$1.png" "$ox" "$oy" "${@:2}" 2>/dev/null; }
-# A new screenshot under that name until the food shows there (a slow
-# program, under the sanitizers, may take a while to draw).
-food_shown() {
-  local name=$1 attempt
-  for attempt in $(seq 20); do
-    shot "$name"
-    if food_at "$@"; then return 0; fi
-    sleep 0.5
-  done
-  return 1
-}
-
-# Moves the held mouse in steps, as a hand does.
-glide() {
-  local from_x=$1 from_y=$2 to_x=$3 to_y=$4 step
-  for step in $(seq 1 12); do
-    xdotool mousemove "$((ox + from_x + (to_x - from_x) * step / 12))" "$((oy + from_y + (to_y - from_y) * step / 12))"
-    sleep 0.04
-  done
-  sleep 0.4
-}
-
-box_x=(45 352 656)
-box_y=(173 166 173)
 
 start_xvfb 1280x1024
 start_window_manager
@@ -115,7 +64,7 @@ for item in 1 2 3; do
   done
   # Press on the item standing in the basket and lift it 300 pixels: the drag
   # image shows the whole picture there.
-  xdotool mousemove "$((ox + 500))" "$((oy + 650))" mousedown 1
+  press 500 650
   glide 500 650 500 350
   key=$(food_shown "1$item-dragging" drag 0 -300) || fail "item $item: the drag shows no food of the catalogue"
   target=-1
