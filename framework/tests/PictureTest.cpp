@@ -3,10 +3,16 @@
 #include "rb/Graphics.h"
 #include "rb/Picture.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <zlib.h>
+
+#include <utility>
 
 namespace {
 
@@ -172,6 +178,60 @@ TEST_F(PictureTest, ImpossibleSizeOrDepthThrows)
     EXPECT_THROW(New<Picture>(0, 4, 32), rb::UsageException);
     EXPECT_THROW(New<Picture>(20000, 20000, 32), rb::UsageException);
     EXPECT_THROW(New<Picture>(8, 4, 8), rb::UsageException);
+}
+
+// A PNG whose bytes are changed at that offset from its end, its chunk's
+// checksum made to match again when asked.
+QByteArray Damaged(const QByteArray& png, int fromEnd, bool checksumMatching)
+{
+    QByteArray bytes = png;
+    const qsizetype iend = bytes.lastIndexOf("IEND") - 4;
+    const qsizetype at = iend - fromEnd;
+    bytes[at] = static_cast<char>(bytes[at] ^ 0x5a);
+    if (checksumMatching) {
+        // The last chunk before IEND is image data: its checksum is the 4 bytes before IEND.
+        const qsizetype dataStart = bytes.lastIndexOf("IDAT");
+        const auto crc = crc32(0, reinterpret_cast<const Bytef*>(bytes.constData() + dataStart), iend - 4 - dataStart);
+        for (int i = 0; i < 4; ++i)
+            bytes[iend - 4 + i] = static_cast<char>(crc >> (24 - 8 * i));
+    }
+    return bytes;
+}
+
+TEST_F(PictureTest, DamagedImageDataGivesNilOrAClearPictureOfItsSize)
+{
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        Pattern(8, 4, false).save(&buffer, "PNG");
+    }
+    const QString damaged = folder_.filePath("damaged.png");
+    const QString undecodable = folder_.filePath("undecodable.png");
+    for (const auto& [path, matching] : {std::pair{damaged, false}, std::pair{undecodable, true}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(Damaged(png, 8, matching));
+    }
+    EXPECT_FALSE(rb::FolderItem(damaged.toStdString()).OpenAsPicture()) << "a chunk whose checksum fails";
+
+    const auto picture = rb::FolderItem(undecodable.toStdString()).OpenAsPicture();
+    ASSERT_TRUE(picture) << "the file is whole; only its image data is wrong";
+    EXPECT_EQ(picture->Width(), 8);
+    EXPECT_EQ(picture->Height(), 4);
+    EXPECT_EQ(Over(Filled(Qt::blue), picture).pixel(7, 3), qRgb(0, 0, 255)) << "it shows clear";
+}
+
+// The file is read when it is opened; its pixels are decoded from what was
+// read, at their first use.
+TEST_F(PictureTest, APictureShowsWhatItsFileHeldWhenOpened)
+{
+    const QString path = folder_.filePath("gone.png");
+    ASSERT_TRUE(Pattern(8, 4, false).save(path, "PNG"));
+    const auto picture = rb::FolderItem(path.toStdString()).OpenAsPicture();
+    ASSERT_TRUE(picture);
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_EQ(Over(Filled(Qt::black), picture).pixel(5, 2), Pattern(8, 4, false).pixel(5, 2));
 }
 
 TEST_F(PictureTest, BadFileGivesNil)

@@ -118,8 +118,11 @@ void LayBackdrop(CanvasBacking& backing, const Picture* backdrop, const QRegion&
     if (opaque && backing.laid == shown->cacheKey()) {
         lay &= backing.overLaid;
     } else if (opaque && whole) {
-        if (backing.image.format() != QImage::Format_RGB32)
-            backing.image = QImage(backing.image.size(), QImage::Format_RGB32);
+        if (backing.image.format() != QImage::Format_RGB32) {
+            const QSize size = backing.image.size();
+            backing.image = QImage(); // gone before the opaque one is made, not held beside it
+            backing.image = QImage(size, QImage::Format_RGB32);
+        }
         backing.laid = shown->cacheKey();
     } else {
         backing.laid = 0;
@@ -165,6 +168,9 @@ Canvas::~Canvas()
 
 void Canvas::Backdrop(Ref<Picture> picture)
 {
+    // Shown at the next paint: its pixels are decoded meanwhile.
+    if (picture)
+        DecodeAhead(*picture);
     backdrop_ = std::move(picture);
     Refresh(true);
 }

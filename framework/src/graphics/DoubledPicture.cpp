@@ -55,20 +55,20 @@ void LoadDoubled(Picture& picture, const std::filesystem::path& file)
     std::error_code error;
     if (!std::filesystem::exists(doubledFile, error))
         return;
-    std::optional<QImage> image = PicturePrefetch::Take(doubledFile);
+    auto png = PicturePrefetch::Take(doubledFile);
     std::string complaint;
-    if (!image)
-        image = DecodePicture(doubledFile, complaint);
+    if (!png)
+        png = PngFile::Read(doubledFile, complaint);
     const QSize wanted(picture.Width() * 2, picture.Height() * 2);
-    if (!image->isNull() && image->size() != wanted)
-        complaint = "is " + std::to_string(image->width()) + " x " + std::to_string(image->height()) + ", not " +
-                    std::to_string(wanted.width()) + " x " + std::to_string(wanted.height());
+    if (png && png->Size() != wanted)
+        complaint = "is " + std::to_string(png->Size().width()) + " x " + std::to_string(png->Size().height()) +
+                    ", not " + std::to_string(wanted.width()) + " x " + std::to_string(wanted.height());
     if (!complaint.empty()) {
         qCWarning(rbPicture, "picture '%s': %s; drawn from '%s' alone", doubledFile.filename().string().c_str(),
                   complaint.c_str(), file.filename().string().c_str());
         return;
     }
-    PictureAccess::Data(picture).doubled = PictureFromImage(*image);
+    PictureAccess::DataAsIs(picture).doubled = PictureFromPng(std::move(png));
 }
 
 void DoubleMask(Picture& picture)

@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <array>
+#include <future>
 #include <utility>
 
 Q_LOGGING_CATEGORY(rbPicture, "rb.picture")
@@ -222,6 +223,20 @@ QImage TakeAlpha(QImage& colour, QImage& opacity)
     return grey.convertToFormat(QImage::Format_RGB32);
 }
 
+// A file's pixels as a picture keeps them; a picture that does not decode
+// after all shows clear.
+QImage DecodedColour(std::shared_ptr<const PngFile> png)
+{
+    std::string complaint;
+    QImage image = png->Decode(complaint);
+    if (!image.isNull())
+        return PictureColour(std::move(image));
+    qCWarning(rbPicture, "picture '%s': %s; it shows clear", png->Name().c_str(), complaint.c_str());
+    QImage clear(png->Size(), QImage::Format_ARGB32_Premultiplied);
+    clear.fill(Qt::transparent);
+    return clear;
+}
+
 } // namespace
 
 Picture::Picture(std::int32_t width, std::int32_t height, std::int32_t depth) : data_(WhiteData(width, height, depth))
@@ -233,17 +248,17 @@ Picture::Picture(std::unique_ptr<PictureData> data) : data_(std::move(data)) {}
 Picture::~Picture()
 {
     if (data_->mask)
-        PictureAccess::Data(*data_->mask).owner = nullptr;
+        PictureAccess::DataAsIs(*data_->mask).owner = nullptr;
 }
 
 std::int32_t Picture::Width() const
 {
-    return data_->colour.width();
+    return data_->Size().width();
 }
 
 std::int32_t Picture::Height() const
 {
-    return data_->colour.height();
+    return data_->Size().height();
 }
 
 Ref<Graphics> Picture::Graphics()
@@ -255,7 +270,7 @@ Ref<Picture> Picture::Mask(bool create)
 {
     if (!data_->mask && create) {
         QImage opacity;
-        data_->mask = PictureFromImage(TakeAlpha(data_->colour, opacity));
+        data_->mask = PictureFromImage(TakeAlpha(PictureAccess::Data(*this).colour, opacity));
         PictureData& mask = PictureAccess::Data(*data_->mask);
         mask.owner = this;
         mask.opacity = std::move(opacity);
@@ -282,14 +297,14 @@ void PictureChanged(const Picture& picture)
         PictureChanged(*data.owner);
 }
 
-QImage PictureColour(const QImage& image)
+QImage PictureColour(QImage image)
 {
     if (image.format() == QImage::Format_RGB32)
         return image;
-    QImage colour = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (!colour.hasAlphaChannel() || EveryPixelOpaque(colour))
-        colour.convertTo(QImage::Format_RGB32);
-    return colour;
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    if (!image.hasAlphaChannel() || EveryPixelOpaque(image))
+        image.convertTo(QImage::Format_RGB32);
+    return image;
 }
 
 Ref<Picture> PictureFromImage(const QImage& image)
@@ -297,6 +312,33 @@ Ref<Picture> PictureFromImage(const QImage& image)
     auto data = std::make_unique<PictureData>();
     data->colour = PictureColour(image);
     return New<Picture>(std::move(data));
+}
+
+Ref<Picture> PictureFromPng(std::shared_ptr<const PngFile> png)
+{
+    auto data = std::make_unique<PictureData>();
+    data->pending = std::move(png);
+    return New<Picture>(std::move(data));
+}
+
+void DecodeAhead(const Picture& picture)
+{
+    PictureData& data = PictureAccess::DataAsIs(picture);
+    if (data.pending && !data.decoding.valid())
+        data.decoding = std::async(std::launch::async, DecodedColour, data.pending).share();
+    if (data.doubled)
+        DecodeAhead(*data.doubled);
+}
+
+PictureData& PictureAccess::Data(const Picture& picture)
+{
+    PictureData& data = *picture.data_;
+    if (data.pending) {
+        data.colour = data.decoding.valid() ? data.decoding.get() : DecodedColour(data.pending);
+        data.pending = nullptr;
+        data.decoding = {};
+    }
+    return data;
 }
 
 } // namespace rb

@@ -3,7 +3,6 @@
 #include "graphics/DoubledPicture.h"
 #include "graphics/QtPicture.h"
 
-#include <algorithm>
 #include <atomic>
 #include <future>
 #include <map>
@@ -37,14 +36,14 @@ std::optional<FileStamp> StampOf(const fs::path& file)
     return FileStamp{size, written};
 }
 
-struct Decoded {
-    std::optional<FileStamp> stamp; // the file as it was decoded; nullopt when it changed meanwhile
-    QImage image;                   // null when decoding failed
+struct Checked {
+    std::optional<FileStamp> stamp;     // the file as it was read; nullopt when it changed meanwhile
+    std::shared_ptr<const PngFile> png; // null when the file is no whole PNG
 };
 
 struct Pending {
     fs::path file;
-    std::promise<Decoded> promise;
+    std::promise<Checked> promise;
 };
 
 // The files of one start, taken one at a time by the workers.
@@ -58,7 +57,7 @@ struct Batch {
 
 struct PrefetchState {
     std::mutex lock;
-    std::map<fs::path, std::shared_future<Decoded>> ready;
+    std::map<fs::path, std::shared_future<Checked>> ready;
     std::shared_ptr<Batch> batch;
     std::vector<std::thread> workers;
 
@@ -86,21 +85,19 @@ PrefetchState& State()
     return state;
 }
 
-Decoded DecodeFile(const fs::path& file)
+Checked CheckFile(const fs::path& file)
 {
     const auto before = StampOf(file);
     std::string complaint;
-    QImage image = DecodePicture(file, complaint);
-    if (!image.isNull())
-        image = PictureColour(image);
+    auto png = PngFile::Read(file, complaint);
     const auto after = StampOf(file);
-    return {before == after ? after : std::nullopt, std::move(image)};
+    return {before == after ? after : std::nullopt, std::move(png)};
 }
 
 void Work(std::shared_ptr<Batch> batch)
 {
     for (std::size_t index = batch->next++; index < batch->pending.size(); index = batch->next++)
-        batch->pending[index].promise.set_value(DecodeFile(batch->pending[index].file));
+        batch->pending[index].promise.set_value(CheckFile(batch->pending[index].file));
 }
 
 // The doubled renderings only where the screens want them.
@@ -131,27 +128,27 @@ void PicturePrefetch::Start(const fs::path& folder)
     for (auto& entry : batch->pending)
         state.ready.emplace(entry.file, entry.promise.get_future().share());
     state.batch = batch;
-    const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
-    for (unsigned n = 0; n < workers; ++n)
+    // Reading and checking is quick: two workers keep ahead of the opens.
+    for (unsigned n = 0; n < 2; ++n)
         state.workers.emplace_back(Work, batch);
 }
 
-std::optional<QImage> PicturePrefetch::Take(const fs::path& file)
+std::shared_ptr<const PngFile> PicturePrefetch::Take(const fs::path& file)
 {
-    std::shared_future<Decoded> result;
+    std::shared_future<Checked> result;
     {
         PrefetchState& state = State();
         const std::lock_guard guard(state.lock);
         const auto found = state.ready.find(file);
         if (found == state.ready.end())
-            return std::nullopt;
+            return nullptr;
         result = std::move(found->second);
         state.ready.erase(found);
     }
-    const Decoded& decoded = result.get();
-    if (decoded.image.isNull() || !decoded.stamp || decoded.stamp != StampOf(file))
-        return std::nullopt;
-    return decoded.image;
+    const Checked& checked = result.get();
+    if (!checked.png || !checked.stamp || checked.stamp != StampOf(file))
+        return nullptr;
+    return checked.png;
 }
 
 void PicturePrefetch::Stop()

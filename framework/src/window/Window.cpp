@@ -14,6 +14,7 @@
 #include "window/WindowWidgets.h"
 
 #include "graphics/QtCursor.h"
+#include "graphics/QtPicture.h"
 #include "rb/qt/QtAccess.h"
 
 #include <QApplication>
@@ -239,6 +240,8 @@ Ref<Picture> Window::Backdrop() const
 
 void Window::Backdrop(Ref<Picture> picture)
 {
+    if (picture)
+        DecodeAhead(*picture);
     native_->backdrop = std::move(picture);
     if (native_->content)
         native_->content->update();

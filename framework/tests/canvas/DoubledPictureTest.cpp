@@ -180,7 +180,7 @@ TEST_F(DoubledPictureTest, TheDoubledFilesArePrefetchedToo)
 {
     WritePair("item.png", "item@2x.png", {16, 12});
     rb::PicturePrefetch::Start(File(""));
-    EXPECT_TRUE(rb::PicturePrefetch::Take(File("item@2x.png")).has_value());
+    EXPECT_TRUE((rb::PicturePrefetch::Take(File("item@2x.png")) != nullptr));
 }
 
 } // namespace
