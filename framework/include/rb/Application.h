@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rb/FolderItem.h"
+#include "rb/FrameworkExport.h"
 #include "rb/Object.h"
 
 namespace rb {
@@ -9,7 +10,7 @@ class MenuBar;
 
 // The application object. A program derives its own and registers it with
 // RuntimeRegisterAppObject during start-up.
-class Application : public Object {
+class RB_FRAMEWORK_EXPORT Application : public Object {
 public:
     Application();
     ~Application() override;
@@ -27,15 +28,15 @@ private:
     Ref<rb::MenuBar> menuBar_;
 };
 
-void RuntimeRegisterAppObject(Ref<Application> application);
-Ref<Application> GetAppObject();
+RB_FRAMEWORK_EXPORT void RuntimeRegisterAppObject(Ref<Application> application);
+RB_FRAMEWORK_EXPORT Ref<Application> GetAppObject();
 
 // The program's executable file, whether or not an application object exists.
-Ref<FolderItem> ExecutableFile();
+RB_FRAMEWORK_EXPORT Ref<FolderItem> ExecutableFile();
 
 // The bundle's resources: the child "Resources" of the folder two levels above
 // the executable file, as Child gives it (nil included). A nil executable file
 // or parent folder throws NilObjectException.
-Ref<FolderItem> GetApplicationBundleResources();
+RB_FRAMEWORK_EXPORT Ref<FolderItem> GetApplicationBundleResources();
 
 } // namespace rb

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/Object.h"
 
 #include <cstdint>
@@ -15,7 +16,7 @@ namespace rb {
 // no space, an I/O error, a closed or read-only stream) as LastErrorCode, an
 // errno value, until the stream ends; a writer checks it after its last write
 // and its Close.
-class BinaryStream : public Object {
+class RB_FRAMEWORK_EXPORT BinaryStream : public Object {
 public:
     BinaryStream(int fileDescriptor, bool writable);
     ~BinaryStream() override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/RectControl.h"
 
 #include <memory>
@@ -14,7 +15,7 @@ struct CanvasBacking;
 // A control that shows pictures. It keeps an image of what it shows: its
 // backdrop, then what its Paint event drew, then what was drawn through
 // Graphics() since. Child controls paint over it.
-class Canvas : public RectControl {
+class RB_FRAMEWORK_EXPORT Canvas : public RectControl {
 public:
     Canvas();
     ~Canvas() override;
@@ -31,7 +32,6 @@ public:
     // RefreshRect (drawing outside it changes nothing). A handler bound to
     // "Paint" ("( Graphics )") runs instead.
     virtual void Event_Paint(Ref<rb::Graphics>) {}
-    void RaisePaint(Ref<rb::Graphics> graphics);
 
     std::string_view EventSignature(std::string_view event) const override;
 

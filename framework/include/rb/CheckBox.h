@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/TextControl.h"
 
 #include <cstdint>
@@ -7,7 +8,7 @@
 
 namespace rb {
 
-class CheckBox : public TextControl {
+class RB_FRAMEWORK_EXPORT CheckBox : public TextControl {
 public:
     const std::string& Caption() const noexcept { return caption_; }
     void Caption(const std::string& caption);

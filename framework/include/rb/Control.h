@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rb/Designable.h"
+#include "rb/FrameworkExport.h"
 
 #include <cstdint>
 #include <limits>
@@ -13,7 +14,7 @@ class Window;
 // A control of a window: made through its window (Window::NewControl), added
 // to it under a name (Window::AddControl); the elements of a control array
 // share the name and differ by Index.
-class Control : public Designable {
+class RB_FRAMEWORK_EXPORT Control : public Designable {
 public:
     // The Index of a control that is not in a control array.
     static constexpr std::int32_t NoIndex = std::numeric_limits<std::int32_t>::min();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/Object.h"
 
 #include <any>
@@ -11,7 +12,7 @@ namespace rb {
 // A callable with the signature text it was made with ("( Int32, Int32 ) as
 // Boolean"). Events check the text before they accept a delegate; the C++ type
 // is checked as well when the callable is taken out.
-class Delegate : public Object {
+class RB_FRAMEWORK_EXPORT Delegate : public Object {
 public:
     template <class R, class... Args>
     Delegate(std::function<R(Args...)> function, std::string signature)

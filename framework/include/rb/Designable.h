@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/Object.h"
 #include "rb/Variant.h"
 
@@ -11,7 +12,7 @@ namespace rb {
 class PropertyTable;
 
 // An object that takes a designed property list (a window or a control).
-class Designable : public Object {
+class RB_FRAMEWORK_EXPORT Designable : public Object {
 public:
     // Names the object in messages about its property lists ("Window1.Canvas1").
     virtual std::string DesignName() const = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/Object.h"
 #include "rb/Variant.h"
 
@@ -9,7 +10,7 @@
 
 namespace rb {
 
-class Dictionary : public Object {
+class RB_FRAMEWORK_EXPORT Dictionary : public Object {
 public:
     Dictionary(std::initializer_list<std::pair<Variant, Variant>> pairs = {});
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/Object.h"
 
 #include <cstdint>
@@ -11,7 +12,7 @@ class Window;
 
 // What is dragged: a rectangle of a window, and the picture it carries. A
 // control's DropObject event receives one too, made from what was dropped.
-class DragItem : public Object {
+class RB_FRAMEWORK_EXPORT DragItem : public Object {
 public:
     // A drag of that rectangle of the window's content (window coordinates).
     DragItem(Ref<Window> window, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);

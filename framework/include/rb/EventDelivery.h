@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
+
 #include <exception>
 #include <stdexcept>
 #include <string>
@@ -12,13 +14,13 @@ namespace rb {
 // Reports an exception that no handler caught: one line on standard error
 // naming the exception's class, the event it escaped from and its message.
 // The event loop goes on.
-void UnhandledException(const std::exception& error);
+RB_FRAMEWORK_EXPORT void UnhandledException(const std::exception& error);
 
 // The event being delivered, as "Window1.Canvas1.Paint"; empty outside events.
-std::string CurrentEvent();
+RB_FRAMEWORK_EXPORT std::string CurrentEvent();
 
 // Marks the event being delivered for the length of its handler.
-class EventScope {
+class RB_FRAMEWORK_EXPORT EventScope {
 public:
     explicit EventScope(std::string_view where);
     ~EventScope();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/Object.h"
 
 #include <cstdint>
@@ -13,7 +14,7 @@ class Picture;
 class Sound;
 
 // A file or folder, existing or not, named by its path.
-class FolderItem : public Object {
+class RB_FRAMEWORK_EXPORT FolderItem : public Object {
 public:
     explicit FolderItem(std::filesystem::path path);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rb/Color.h"
+#include "rb/FrameworkExport.h"
 #include "rb/Object.h"
 
 #include <cstdint>
@@ -12,7 +13,7 @@ class Picture;
 class GraphicsSurface;
 
 // A drawing surface: a picture's, or a canvas's (what a canvas shows).
-class Graphics : public Object {
+class RB_FRAMEWORK_EXPORT Graphics : public Object {
 public:
     explicit Graphics(std::unique_ptr<GraphicsSurface> surface);
     ~Graphics() override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/TextControl.h"
 
 #include <string>
@@ -7,7 +8,7 @@
 namespace rb {
 
 // A framed group; controls go inside it through their InitialParent.
-class GroupBox : public TextControl {
+class RB_FRAMEWORK_EXPORT GroupBox : public TextControl {
 public:
     const std::string& Caption() const noexcept { return caption_; }
     void Caption(const std::string& caption);

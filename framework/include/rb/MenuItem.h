@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/Object.h"
 
 #include <cstdint>
@@ -13,7 +14,7 @@ class Window;
 // An entry of a menu tree: the bar is the root, its children are the menus,
 // their children the entries. A Text of "-" is a separator; "&" before a
 // letter marks its mnemonic.
-class MenuItem : public Object {
+class RB_FRAMEWORK_EXPORT MenuItem : public Object {
 public:
     MenuItem() = default;
 

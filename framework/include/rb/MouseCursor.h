@@ -1,11 +1,12 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/Object.h"
 
 namespace rb {
 
 // One of the system's standard cursors.
-class MouseCursor : public Object {
+class RB_FRAMEWORK_EXPORT MouseCursor : public Object {
 public:
     enum class Shape { StandardPointer, FingerPointer, HandOpen, HandClosed };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rb/Exceptions.h"
+#include "rb/FrameworkExport.h"
 
 #include <cstddef>
 #include <type_traits>
@@ -10,7 +11,7 @@ namespace rb {
 
 // Base of every framework object: an intrusive reference count. An object is
 // deleted when the last Ref to it goes.
-class Object {
+class RB_FRAMEWORK_EXPORT Object {
 public:
     Object() = default;
     Object(const Object&) = delete;

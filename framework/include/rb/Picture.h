@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/Object.h"
 
 #include <cstdint>
@@ -13,7 +14,7 @@ struct PictureData;
 // A 32-bit picture with an optional mask. The mask is a picture of the same
 // size: black is opaque, white clear, greys between. A picture drawn anywhere
 // shows through its mask, or through its own alpha (a PNG's) while it has none.
-class Picture : public Object {
+class RB_FRAMEWORK_EXPORT Picture : public Object {
 public:
     // Pictures may be at most this many pixels wide and high.
     static constexpr std::int32_t MaxSide = 4096;

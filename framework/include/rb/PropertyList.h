@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/Object.h"
 
 #include <cstdint>
@@ -13,7 +14,7 @@ namespace rb {
 // red green blue, String a 4-byte big-endian length and UTF-8 bytes, line
 // breaks as carriage returns).
 //   rb::PropertyList().Integer("Left", 45).Boolean("Visible", true).Bytes()
-class PropertyList {
+class RB_FRAMEWORK_EXPORT PropertyList {
 public:
     PropertyList& Integer(std::string_view name, std::int32_t value);
     PropertyList& Boolean(std::string_view name, bool value);
@@ -35,6 +36,6 @@ private:
 // space, a property the target does not have or a Boolean byte other than 0
 // or 1 throws UsageException naming the target and the property, and nothing
 // is set. A nil target throws NilObjectException.
-void SetProperties(Ref<Object> target, std::string_view list);
+RB_FRAMEWORK_EXPORT void SetProperties(Ref<Object> target, std::string_view list);
 
 } // namespace rb

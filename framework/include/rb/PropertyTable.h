@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
+
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -13,7 +15,7 @@ class Designable;
 
 // The designed properties of one object: each name with its type and what
 // setting it does. Property lists carry no types; this table gives them.
-class PropertyTable {
+class RB_FRAMEWORK_EXPORT PropertyTable {
 public:
     enum class Type { Integer, Boolean, Color, String };
     struct Rgb {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/TextControl.h"
 
 #include <string>
@@ -9,7 +10,7 @@ namespace rb {
 
 // A button; a click raises Action. The window's Default button is pressed by
 // Return and Enter, its Cancel button by Escape.
-class PushButton : public TextControl {
+class RB_FRAMEWORK_EXPORT PushButton : public TextControl {
 public:
     const std::string& Caption() const noexcept { return caption_; }
     void Caption(const std::string& caption);
@@ -25,7 +26,6 @@ public:
     void DescribeProperties(PropertyTable& table) override;
 
     virtual void Event_Action() {}
-    void RaiseAction();
 
 protected:
     void MakeWidget() override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/Object.h"
 
 #include <cstdint>
@@ -12,10 +13,10 @@ namespace rb {
 // Tests replace it to make a deal or a serve repeatable; an empty function
 // puts back the system-seeded source.
 using RandomSource = std::function<std::int32_t(std::int32_t min, std::int32_t max)>;
-void SetRandomSource(RandomSource source);
-std::int32_t DrawRandom(std::int32_t min, std::int32_t max);
+RB_FRAMEWORK_EXPORT void SetRandomSource(RandomSource source);
+RB_FRAMEWORK_EXPORT std::int32_t DrawRandom(std::int32_t min, std::int32_t max);
 
-class Random : public Object {
+class RB_FRAMEWORK_EXPORT Random : public Object {
 public:
     // An Integer from min to max, both included (the bounds are taken in
     // either order).

@@ -3,6 +3,7 @@
 #include "rb/Control.h"
 #include "rb/Delegate.h"
 #include "rb/EventDelivery.h"
+#include "rb/FrameworkExport.h"
 #include "rb/MouseCursor.h"
 
 #include <cstdint>
@@ -22,7 +23,7 @@ class ControlWidget; // the Qt side of a control, internal to the framework
 // -16777215 to 16777215, Width and Height within 0 to 16777215. A control keeps its properties whether or not its widget
 // exists: the widget is made by Constructor and shown once the control has
 // been added to its window and is Visible.
-class RectControl : public Control {
+class RB_FRAMEWORK_EXPORT RectControl : public Control {
 public:
     ~RectControl() override;
 
@@ -93,20 +94,6 @@ public:
     virtual void Event_MouseDrag(std::int32_t, std::int32_t) {}
     virtual void Event_DropObject(Ref<DragItem>, std::int32_t) {}
 
-    // Raise the events, each through DeliverEvent (so an exception ends only
-    // the handler), the bound handler winning over the class's own event.
-    // Coordinates are the control's own.
-    void RaiseOpen();
-    bool RaiseMouseDown(std::int32_t x, std::int32_t y);
-    void RaiseMouseUp(std::int32_t x, std::int32_t y);
-    void RaiseMouseMove(std::int32_t x, std::int32_t y);
-    void RaiseMouseEnter();
-    void RaiseMouseDrag(std::int32_t x, std::int32_t y);
-    void RaiseDropObject(Ref<DragItem> item, std::int32_t action);
-
-    // The control's Qt side; nullptr before Constructor. Internal.
-    ControlWidget* Native() const noexcept { return native_.get(); }
-
 protected:
     RectControl();
 
@@ -140,6 +127,7 @@ private:
     void FollowWindowResize(std::int32_t dx, std::int32_t dy);
     friend class rb::Window;
     friend class ControlWidget;
+    friend class ControlEvents;
 
     std::int32_t left_ = 0;
     std::int32_t top_ = 0;
@@ -163,6 +151,7 @@ private:
 // signature text must be the event's own; a mismatch, or an event the control
 // does not have, throws UsageException naming the control and the event. A
 // later binding replaces an earlier one.
-void InstallInstanceEventHandler(Ref<RectControl> control, const std::string& event, Ref<Delegate> handler);
+RB_FRAMEWORK_EXPORT void InstallInstanceEventHandler(Ref<RectControl> control, const std::string& event,
+                                                     Ref<Delegate> handler);
 
 } // namespace rb

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/RectControl.h"
 
 #include <cstdint>
@@ -8,7 +9,7 @@ namespace rb {
 
 // A filled rectangle with a border: its top and left edges in TopLeftColor,
 // its bottom and right edges in BottomRightColor. Colours are 0xRRGGBB.
-class Rectangle : public RectControl {
+class RB_FRAMEWORK_EXPORT Rectangle : public RectControl {
 public:
     std::uint32_t FillColor() const noexcept { return fill_; }
     void FillColor(std::uint32_t rgb);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/Object.h"
 
 #include <cstdint>
@@ -13,7 +14,7 @@ class SoundPlayer;
 
 // A sound opened from a file (FolderItem::OpenAsSound). With no audio device
 // the sound plays silently; the first such play says so on standard error.
-class Sound : public Object {
+class RB_FRAMEWORK_EXPORT Sound : public Object {
 public:
     Sound(std::string name, std::unique_ptr<SoundPlayer> player);
     ~Sound() override;
@@ -37,6 +38,6 @@ private:
 
 // For tests: called at every Play with the sound's name and volume, whether or
 // not there is an audio device. An empty function removes the observer.
-void SetSoundObserver(std::function<void(const std::string& name, std::int32_t volume)> observer);
+RB_FRAMEWORK_EXPORT void SetSoundObserver(std::function<void(const std::string& name, std::int32_t volume)> observer);
 
 } // namespace rb

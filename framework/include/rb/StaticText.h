@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/TextControl.h"
 
 #include <cstdint>
@@ -8,7 +9,7 @@
 namespace rb {
 
 // A label. Carriage returns in its text are line breaks.
-class StaticText : public TextControl {
+class RB_FRAMEWORK_EXPORT StaticText : public TextControl {
 public:
     const std::string& Text() const noexcept { return text_; }
     void Text(const std::string& text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/Object.h"
 
 #include <cstdint>
@@ -10,7 +11,7 @@ namespace rb {
 
 // A one-dimensional array of Strings indexed from 0 to Ubound(); -1 when empty.
 // An index outside it throws OutOfBoundsException.
-class StringArray : public Object {
+class RB_FRAMEWORK_EXPORT StringArray : public Object {
 public:
     explicit StringArray(std::int32_t ubound);
 
@@ -30,6 +31,6 @@ private:
 };
 
 // A new array of the given upper bound (-1 for an empty one), all elements empty.
-Ref<StringArray> CreateArray(std::int32_t ubound);
+RB_FRAMEWORK_EXPORT Ref<StringArray> CreateArray(std::int32_t ubound);
 
 } // namespace rb

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/MouseCursor.h"
 
 namespace rb {
 
-class System {
+class RB_FRAMEWORK_EXPORT System {
 public:
     struct CursorSet {
         Ref<MouseCursor> StandardPointer;

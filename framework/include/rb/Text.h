@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,22 +12,22 @@ namespace rb {
 // The number at the start of a text (leading spaces, a sign, digits, a point,
 // an exponent); 0 when there is none. Never throws; a number too large for a
 // Double gives an infinity of its sign.
-double Val(std::string_view text);
+RB_FRAMEWORK_EXPORT double Val(std::string_view text);
 
-std::string Str(std::int32_t value);
+RB_FRAMEWORK_EXPORT std::string Str(std::int32_t value);
 
 // At most seven significant digits, trailing zeros and a trailing point
 // dropped: 1.0 "1", 0.5 "0.5", 0.7000000000000001 "0.7".
-std::string Str(double value);
+RB_FRAMEWORK_EXPORT std::string Str(double value);
 
-std::string Left(std::string_view text, std::int32_t count);
-std::string Right(std::string_view text, std::int32_t count);
+RB_FRAMEWORK_EXPORT std::string Left(std::string_view text, std::int32_t count);
+RB_FRAMEWORK_EXPORT std::string Right(std::string_view text, std::int32_t count);
 
 // The character of a Unicode code point, as UTF-8; empty for no valid code point.
-std::string Chr(std::int32_t code);
+RB_FRAMEWORK_EXPORT std::string Chr(std::int32_t code);
 
 // The framework's conversion of a Double to an Integer: truncation toward zero,
 // saturated at the Integer's range; not-a-number gives 0.
-std::int32_t DoubleToInteger(double value);
+RB_FRAMEWORK_EXPORT std::int32_t DoubleToInteger(double value);
 
 } // namespace rb

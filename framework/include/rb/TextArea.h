@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/TextEdit.h"
 
 #include <string>
@@ -7,7 +8,7 @@
 namespace rb {
 
 // A text box that can hold several lines (carriage returns as line breaks).
-class TextArea : public TextEdit {
+class RB_FRAMEWORK_EXPORT TextArea : public TextEdit {
 public:
     std::string Text() const override;
     void Text(const std::string& text) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/RectControl.h"
 
 #include <cstdint>
@@ -8,7 +9,7 @@
 namespace rb {
 
 // A control that shows text: its font, size, style and colour.
-class TextControl : public RectControl {
+class RB_FRAMEWORK_EXPORT TextControl : public RectControl {
 public:
     // "System" (or empty) is the platform's default font.
     const std::string& TextFont() const noexcept { return font_; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/TextControl.h"
 
 #include <cstdint>
@@ -21,7 +22,7 @@ namespace rb {
 // it has one. Text that arrives without its keys (a paste, a drop, the
 // middle button's primary selection, an input method) is offered to KeyDown
 // character by character, and only what passes goes in.
-class TextEdit : public TextControl {
+class RB_FRAMEWORK_EXPORT TextEdit : public TextControl {
 public:
     virtual std::string Text() const = 0;
     virtual void Text(const std::string& text) = 0;
@@ -42,9 +43,8 @@ public:
     std::string_view EventSignature(std::string_view event) const override;
     void DescribeProperties(PropertyTable& table) override;
 
-    virtual bool Event_KeyDown(const std::string&) { return false; }
     // A handler bound to "KeyDown" is a bool(const std::string&).
-    bool RaiseKeyDown(const std::string& key);
+    virtual bool Event_KeyDown(const std::string&) { return false; }
 
 protected:
     TextEdit() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/TextEdit.h"
 
 #include <string>
@@ -7,7 +8,7 @@
 namespace rb {
 
 // A one-line text box.
-class TextField : public TextEdit {
+class RB_FRAMEWORK_EXPORT TextField : public TextEdit {
 public:
     std::string Text() const override;
     void Text(const std::string& text) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rb/FrameworkExport.h"
 #include "rb/Object.h"
 
 #include <cstdint>
@@ -9,7 +10,7 @@
 namespace rb {
 
 // A value of one of the framework's types, or nil.
-class Variant {
+class RB_FRAMEWORK_EXPORT Variant {
 public:
     Variant() = default;
     Variant(std::string text) : value_(std::move(text)) {}

@@ -2,6 +2,7 @@
 
 #include "rb/Delegate.h"
 #include "rb/Designable.h"
+#include "rb/FrameworkExport.h"
 
 #include <cstdint>
 #include <map>
@@ -38,7 +39,7 @@ class WindowWidgets; // the Qt side of a window, internal to the framework
 // The content area is exactly Width x Height below the window's menu bar,
 // each kept within 0 to 16777215, the sizes a window can have;
 // controls and mouse positions are in content coordinates.
-class Window : public Designable {
+class RB_FRAMEWORK_EXPORT Window : public Designable {
 public:
     explicit Window(std::string fullClassName);
     ~Window() override;
@@ -125,9 +126,6 @@ public:
     // "Window1.Open": where an event of this window is delivered.
     std::string EventPath(const std::string& event) const;
 
-    // The window's Qt side. Internal.
-    WindowWidgets& Native() const { return *native_; }
-
 protected:
     virtual void Layout() {}
     virtual void CreateControls() {}
@@ -145,6 +143,7 @@ protected:
 
 private:
     friend class WindowEvents;
+    friend class WindowWidgets;
 
     void Adopt(Control& control);
     void ResizeContent(std::int32_t width, std::int32_t height);
@@ -166,11 +165,12 @@ private:
 };
 
 // The live window of that full class name, or nil.
-Ref<Window> GetImplicitWindow(const std::string& fullClassName);
+RB_FRAMEWORK_EXPORT Ref<Window> GetImplicitWindow(const std::string& fullClassName);
 
 // The window's control of that name (the first of a control array), or of
 // that name and index; nil when there is none.
-Ref<Control> RuntimeWindowControlByName(Ref<Window> window, const std::string& name);
-Ref<Control> RuntimeWindowControlByNameIndex(Ref<Window> window, const std::string& name, std::int32_t index);
+RB_FRAMEWORK_EXPORT Ref<Control> RuntimeWindowControlByName(Ref<Window> window, const std::string& name);
+RB_FRAMEWORK_EXPORT Ref<Control> RuntimeWindowControlByNameIndex(Ref<Window> window, const std::string& name,
+                                                                 std::int32_t index);
 
 } // namespace rb

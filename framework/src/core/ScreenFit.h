@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrameworkInternal.h"
 #include "rb/Runtime.h"
 
 #include <QSizeF>
@@ -19,10 +20,10 @@ struct ScreenRoom {
 // available area. The device pixels a design unit gets are a whole number of
 // fortieths, so that a window of whole tens of units lands on whole pixels;
 // never below a quarter. 1 where the window fits, or the screen tells no size.
-double ScreenFitScale(const ScreenRoom& room);
+RB_FRAMEWORK_INTERNAL double ScreenFitScale(const ScreenRoom& room);
 
 // Sets the program's scale (ScreenScale) for the primary screen, once the
 // application object is made and before any window is.
-void FitToScreen(LargestWindow largest);
+RB_FRAMEWORK_INTERNAL void FitToScreen(LargestWindow largest);
 
 } // namespace rb

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FrameworkInternal.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QRegion>
@@ -14,16 +16,16 @@ namespace rb {
 // high-DPI screen) comes on top of it, as with any Qt program.
 class ScreenScale {
 public:
-    static double Factor();
+    RB_FRAMEWORK_INTERNAL static double Factor();
     // Device pixels a design unit gets on the screen with the most of them.
     static double DevicePixelsPerUnit();
     // Also scales the application's font, from the font it had before the
     // first call.
-    static void Set(double factor);
+    RB_FRAMEWORK_INTERNAL static void Set(double factor);
 
     // On the screen, from design units: each edge is rounded by itself, so
     // that controls side by side in the design stay side by side.
-    static int Length(int design);
+    RB_FRAMEWORK_INTERNAL static int Length(int design);
     static QSize Size(QSize design);
     static QRect Rect(const QRect& design);
     // Every pixel that the design rectangle touches, for repainting it.

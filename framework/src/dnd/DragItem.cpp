@@ -6,7 +6,8 @@
 #include "graphics/DoubledPicture.h"
 #include "graphics/QtPicture.h"
 #include "rb/Window.h"
-#include "rb/qt/QtAccess.h"
+#include "window/WindowContent.h"
+#include "window/WindowWidgets.h"
 
 #include <QCoreApplication>
 #include <QDrag>
@@ -62,7 +63,7 @@ DragItem::DragItem(Ref<rb::Picture> dropped) : picture_(std::move(dropped)) {}
 
 void DragItem::Drag()
 {
-    QWidget* source = window_ ? WidgetOf(*window_) : nullptr;
+    QWidget* source = window_ ? WindowWidgets::Of(*window_).content : nullptr;
     if (source == nullptr)
         return;
     auto* data = new QMimeData;

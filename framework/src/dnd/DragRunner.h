@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FrameworkInternal.h"
+
 #include <Qt>
 
 #include <functional>
@@ -11,6 +13,6 @@ namespace rb {
 // Runs a drag that DragItem::Drag has set up. Tests stand in for QDrag::exec,
 // which the offscreen platform does not run; an empty runner restores it.
 using DragRunner = std::function<Qt::DropAction(QDrag& drag)>;
-void SetDragRunner(DragRunner runner);
+RB_FRAMEWORK_INTERNAL void SetDragRunner(DragRunner runner);
 
 } // namespace rb

@@ -3,6 +3,7 @@
 #include "graphics/QtPicture.h"
 #include "rb/DragItem.h"
 #include "rb/RectControl.h"
+#include "window/ControlEvents.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -62,7 +63,7 @@ private:
         auto item = New<DragItem>(DroppedPicture(*event.mimeData()));
         qCDebug(rbDnd, "drop on '%s', picture %s", control_->Name().c_str(),
                 item->PictureAvailable() ? "available" : "not available");
-        control_->RaiseDropObject(item, static_cast<std::int32_t>(event.dropAction()));
+        ControlEvents::DropObject(*control_, item, static_cast<std::int32_t>(event.dropAction()));
     }
 
     RectControl* control_; // owns the widget, which owns this filter

@@ -181,11 +181,6 @@ Ref<Graphics> Canvas::Graphics()
     return CanvasGraphics(*this, QRegion(QRect(QPoint(0, 0), backing_->designSize)), true);
 }
 
-void Canvas::RaisePaint(Ref<rb::Graphics> graphics)
-{
-    RaiseEvent<void>("Paint", [&] { Event_Paint(graphics); }, graphics);
-}
-
 std::string_view Canvas::EventSignature(std::string_view event) const
 {
     return event == "Paint" ? "( Graphics )" : RectControl::EventSignature(event);

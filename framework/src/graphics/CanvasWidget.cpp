@@ -4,6 +4,7 @@
 #include "graphics/CanvasBacking.h"
 #include "rb/Graphics.h"
 #include "rb/Picture.h"
+#include "window/ControlEvents.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -32,7 +33,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
 void CanvasWidget::Repaint(const QRegion& region)
 {
     LayBackdrop(canvas_->Backing(), canvas_->Backdrop().Get(), region);
-    canvas_->RaisePaint(CanvasGraphics(*canvas_, region, false));
+    ControlEvents::Paint(*canvas_, CanvasGraphics(*canvas_, region, false));
 }
 
 } // namespace rb

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrameworkInternal.h"
 #include "graphics/PngFile.h"
 
 #include <filesystem>
@@ -11,7 +12,7 @@ namespace rb {
 // program starts (PngFile), so that the pictures it then opens one by one are
 // ready; their pixels are decoded at their first use. A file is read once
 // either way: what it gave is handed over, and forgotten.
-class PicturePrefetch {
+class RB_FRAMEWORK_INTERNAL PicturePrefetch {
 public:
     // Starts reading every ".png" of the folder, the doubled renderings only
     // where they are wanted (DoubledPicture.h); what an earlier start left

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrameworkInternal.h"
 #include "graphics/PngFile.h"
 #include "rb/Picture.h"
 
@@ -40,7 +41,7 @@ public:
 // The picture as it shows: its colour through its mask, or through its own
 // alpha; premultiplied ARGB32, or RGB32 where it is opaque, the formats that
 // Qt draws fastest. Cached until the picture or its mask changes.
-const QImage& ToQImage(const Picture& picture);
+RB_FRAMEWORK_INTERNAL const QImage& ToQImage(const Picture& picture);
 
 // The image in the form a picture keeps its colour: RGB32 when every pixel is
 // opaque, premultiplied ARGB32 otherwise. Converted in place where it can be.
@@ -58,7 +59,7 @@ void DecodeAhead(const Picture& picture);
 void PictureChanged(const Picture& picture);
 
 // A picture of the image; the image's alpha becomes the mask when one is asked for.
-Ref<Picture> PictureFromImage(const QImage& image);
+RB_FRAMEWORK_INTERNAL Ref<Picture> PictureFromImage(const QImage& image);
 
 // The PNG file as a picture; nil for a missing file, one that is no PNG, a
 // damaged or cut one, or one larger than Picture::MaxSide either way. The file

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FrameworkInternal.h"
+
 #include <QKeySequence>
 
 #include <string_view>
@@ -9,6 +11,6 @@ namespace rb {
 // "Cmd+Q" as a key sequence: Cmd is the platform's command key (Ctrl here),
 // Option is Alt, Ctrl is the Meta key; empty for the empty text or one that
 // names no key.
-QKeySequence ShortcutFromText(std::string_view text);
+RB_FRAMEWORK_INTERNAL QKeySequence ShortcutFromText(std::string_view text);
 
 } // namespace rb

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrameworkInternal.h"
 #include "rb/PluginABI.h"
 
 #include <cstddef>
@@ -33,7 +34,8 @@ class PluginClass {
 public:
     // The class the record describes; null, with the reason in refusal, when
     // the record is not one the host can use.
-    static std::shared_ptr<const PluginClass> FromRecord(const RbClassDefinition* record, std::string& refusal);
+    RB_FRAMEWORK_INTERNAL static std::shared_ptr<const PluginClass> FromRecord(const RbClassDefinition* record,
+                                                                              std::string& refusal);
 
     const std::string& Name() const noexcept { return name_; }
     std::size_t InstanceDataSize() const noexcept { return instanceDataSize_; }
@@ -43,7 +45,7 @@ public:
 
     // The function of the instance or shared method of that declaration; 0 when none.
     std::uintptr_t Method(std::string_view declaration) const;
-    std::uintptr_t SharedMethod(std::string_view declaration) const;
+    RB_FRAMEWORK_INTERNAL std::uintptr_t SharedMethod(std::string_view declaration) const;
     // Null when the class has no property of that name.
     const PluginProperty* Property(std::string_view name) const;
 

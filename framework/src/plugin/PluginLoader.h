@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FrameworkInternal.h"
+
 #include <filesystem>
 
 namespace rb {
@@ -8,10 +10,10 @@ namespace rb {
 // point with the host's resolver. A file that cannot be loaded, or has no entry
 // point, is skipped with one line on standard error. A missing folder loads
 // nothing.
-void LoadPluginsFrom(const std::filesystem::path& folder);
+RB_FRAMEWORK_INTERNAL void LoadPluginsFrom(const std::filesystem::path& folder);
 
 // Once per process: listens for font activations, then loads the bundle's
 // "Plugins" folder, the child of the folder two levels above the executable.
-void InitializePlugins();
+RB_FRAMEWORK_INTERNAL void InitializePlugins();
 
 } // namespace rb

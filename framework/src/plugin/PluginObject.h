@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrameworkInternal.h"
 #include "plugin/HostRecord.h"
 #include "plugin/PluginClass.h"
 
@@ -12,7 +13,7 @@ namespace rb {
 // The class's destructor runs when the last reference goes.
 class PluginObject : public HostRecord {
 public:
-    explicit PluginObject(std::shared_ptr<const PluginClass> pluginClass);
+    RB_FRAMEWORK_INTERNAL explicit PluginObject(std::shared_ptr<const PluginClass> pluginClass);
     ~PluginObject() override;
 
     const PluginClass& Class() const noexcept { return *class_; }

@@ -2,6 +2,7 @@
 
 #include "core/ScreenScale.h"
 #include "rb/Window.h"
+#include "window/ControlEvents.h"
 #include "window/WindowContent.h"
 #include "window/WindowWidgets.h"
 
@@ -38,7 +39,7 @@ void ControlWidget::Attach(RectControl& control, QWidget* widget)
 
 QWidget* ControlWidget::ParentFor(const RectControl& control)
 {
-    return control.Window()->Native().content;
+    return WindowWidgets::Of(*control.Window()).content;
 }
 
 bool ControlWidget::eventFilter(QObject* watched, QEvent* event)
@@ -52,7 +53,7 @@ bool ControlWidget::eventFilter(QObject* watched, QEvent* event)
         return MouseEvent(static_cast<QWidget*>(watched), event);
     case QEvent::Enter:
         if (watched == widget_)
-            control_.RaiseMouseEnter();
+            ControlEvents::MouseEnter(control_);
         return false;
     default:
         return false;
@@ -64,22 +65,25 @@ bool ControlWidget::MouseEvent(QWidget* receiver, QEvent* event)
     auto* mouse = static_cast<QMouseEvent*>(event);
     const QPointF local = receiver->mapTo(widget_, mouse->position());
     const QPoint at = ScreenScale::Design(local);
-    if (auto window = control_.Window(); window && window->Native().content)
-        window->Native().mouse = ScreenScale::Design(widget_->mapTo(window->Native().content, local));
+    if (auto window = control_.Window()) {
+        WindowWidgets& native = WindowWidgets::Of(*window);
+        if (native.content)
+            native.mouse = ScreenScale::Design(widget_->mapTo(native.content, local));
+    }
     Ref<RectControl> keepAlive(&control_);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        claimed_ = control_.RaiseMouseDown(at.x(), at.y());
+        claimed_ = ControlEvents::MouseDown(control_, at.x(), at.y());
         return claimed_;
     case QEvent::MouseButtonRelease:
         if (!std::exchange(claimed_, false))
             return false;
-        control_.RaiseMouseUp(at.x(), at.y());
+        ControlEvents::MouseUp(control_, at.x(), at.y());
         return true;
     default:
-        control_.RaiseMouseMove(at.x(), at.y());
+        ControlEvents::MouseMove(control_, at.x(), at.y());
         if (claimed_ && mouse->buttons() != Qt::NoButton)
-            control_.RaiseMouseDrag(at.x(), at.y());
+            ControlEvents::MouseDrag(control_, at.x(), at.y());
         return claimed_;
     }
 }

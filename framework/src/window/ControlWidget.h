@@ -21,6 +21,8 @@ public:
     static QWidget* ParentFor(const RectControl& control);
 
     QWidget* Widget() const { return widget_; }
+    // The control's Qt side; nullptr before its Constructor.
+    static ControlWidget* Of(const RectControl& control);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,10 +46,16 @@ W* WidgetAs(const RectControl& control);
 
 namespace rb {
 
+inline ControlWidget* ControlWidget::Of(const RectControl& control)
+{
+    return control.native_.get();
+}
+
 template <class W>
 W* WidgetAs(const RectControl& control)
 {
-    return control.Native() ? qobject_cast<W*>(control.Native()->Widget()) : nullptr;
+    const ControlWidget* native = ControlWidget::Of(control);
+    return native ? qobject_cast<W*>(native->Widget()) : nullptr;
 }
 
 } // namespace rb

@@ -1,6 +1,7 @@
 #include "window/EditCommands.h"
 
 #include "rb/TextEdit.h"
+#include "window/ControlEvents.h"
 #include "window/EditWidget.h"
 #include "window/KeyFilter.h"
 #include "window/TextEntry.h"
@@ -32,7 +33,7 @@ QString ClipboardText()
 void Erase(TextEdit& edit, const EditWidget& widget)
 {
     Ref<TextEdit> keepAlive(&edit);
-    if (!edit.RaiseKeyDown("\b"))
+    if (!ControlEvents::KeyDown(edit, "\b"))
         widget.RemoveSelection();
 }
 

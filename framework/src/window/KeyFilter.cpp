@@ -3,6 +3,7 @@
 #include "menu/MenuBarWidget.h"
 #include "rb/TextEdit.h"
 #include "rb/Window.h"
+#include "window/ControlEvents.h"
 #include "window/EditCommands.h"
 #include "window/EditWidget.h"
 #include "window/KeyText.h"
@@ -57,7 +58,7 @@ bool KeyFilter::KeyPress(const QKeyEvent& event)
     if (key.empty())
         return false;
     Ref<TextEdit> keepAlive(&edit_);
-    if (edit_.RaiseKeyDown(key))
+    if (ControlEvents::KeyDown(edit_, key))
         return true;
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter || event.key() == Qt::Key_Escape) {
         auto window = edit_.Window();

@@ -17,7 +17,7 @@ void MsgBox(const std::string& text)
     // manager keeps it above that window.
     const Ref<Window> owner = windows::FrontShown(nullptr);
     auto* box = new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), ToQtText(text),
-                                QMessageBox::Ok, owner ? owner->Native().frame.data() : nullptr);
+                                QMessageBox::Ok, owner ? WindowWidgets::Of(*owner).frame.data() : nullptr);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     QObject::connect(box, &QDialog::finished, [before = QPointer<QWidget>(QApplication::focusWidget())] {

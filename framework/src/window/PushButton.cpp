@@ -1,6 +1,7 @@
 #include "rb/PushButton.h"
 
 #include "rb/PropertyTable.h"
+#include "window/ControlEvents.h"
 #include "window/ControlWidget.h"
 
 #include <QPushButton>
@@ -27,7 +28,7 @@ void PushButton::Cancel(bool isCancel)
 void PushButton::Push()
 {
     if (Visible() && Enabled())
-        RaiseAction();
+        ControlEvents::Action(*this);
 }
 
 std::string_view PushButton::EventSignature(std::string_view event) const
@@ -35,16 +36,11 @@ std::string_view PushButton::EventSignature(std::string_view event) const
     return event == "Action" ? "(  )" : TextControl::EventSignature(event);
 }
 
-void PushButton::RaiseAction()
-{
-    RaiseEvent<void>("Action", [&] { Event_Action(); });
-}
-
 void PushButton::MakeWidget()
 {
     auto* button = new QPushButton(ControlWidget::ParentFor(*this));
     button->setAutoDefault(false);
-    QObject::connect(button, &QPushButton::clicked, button, [this] { RaiseAction(); });
+    QObject::connect(button, &QPushButton::clicked, button, [this] { ControlEvents::Action(*this); });
     ControlWidget::Attach(*this, button);
 }
 

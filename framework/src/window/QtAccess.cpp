@@ -13,22 +13,22 @@ namespace rb {
 
 QWidget* WidgetOf(const Window& window)
 {
-    return window.Native().content;
+    return WindowWidgets::Of(window).content;
 }
 
 QWidget* FrameWidgetOf(const Window& window)
 {
-    return window.Native().frame;
+    return WindowWidgets::Of(window).frame;
 }
 
 QWidget* WidgetOf(const RectControl& control)
 {
-    return control.Native() ? control.Native()->Widget() : nullptr;
+    return WidgetAs<QWidget>(control);
 }
 
 QMenuBar* MenuBarWidgetOf(const Window& window)
 {
-    return window.Native().menuBarWidget;
+    return WindowWidgets::Of(window).menuBarWidget;
 }
 
 QAction* MenuActionOf(const Window& window, const char* itemName)

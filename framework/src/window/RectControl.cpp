@@ -208,41 +208,6 @@ Ref<Delegate> RectControl::BoundHandler(std::string_view event) const
     return found == handlers_.end() ? Ref<Delegate>() : found->second;
 }
 
-void RectControl::RaiseOpen()
-{
-    RaiseEvent<void>("Open", [&] { Event_Open(); });
-}
-
-bool RectControl::RaiseMouseDown(std::int32_t x, std::int32_t y)
-{
-    return RaiseEvent<bool>("MouseDown", [&] { return Event_MouseDown(x, y); }, x, y);
-}
-
-void RectControl::RaiseMouseUp(std::int32_t x, std::int32_t y)
-{
-    RaiseEvent<void>("MouseUp", [&] { Event_MouseUp(x, y); }, x, y);
-}
-
-void RectControl::RaiseMouseMove(std::int32_t x, std::int32_t y)
-{
-    RaiseEvent<void>("MouseMove", [&] { Event_MouseMove(x, y); }, x, y);
-}
-
-void RectControl::RaiseMouseEnter()
-{
-    RaiseEvent<void>("MouseEnter", [&] { Event_MouseEnter(); });
-}
-
-void RectControl::RaiseMouseDrag(std::int32_t x, std::int32_t y)
-{
-    RaiseEvent<void>("MouseDrag", [&] { Event_MouseDrag(x, y); }, x, y);
-}
-
-void RectControl::RaiseDropObject(Ref<DragItem> item, std::int32_t action)
-{
-    RaiseEvent<void>("DropObject", [&] { Event_DropObject(item, action); }, item, action);
-}
-
 void InstallInstanceEventHandler(Ref<RectControl> control, const std::string& event, Ref<Delegate> handler)
 {
     const std::string where = control->EventPath(event);

@@ -53,11 +53,6 @@ std::string_view TextEdit::EventSignature(std::string_view event) const
     return event == "KeyDown" ? "( String ) as Boolean" : TextControl::EventSignature(event);
 }
 
-bool TextEdit::RaiseKeyDown(const std::string& key)
-{
-    return RaiseEvent<bool, const std::string&>("KeyDown", [&] { return Event_KeyDown(key); }, key);
-}
-
 void TextEdit::DescribeProperties(PropertyTable& table)
 {
     using Type = PropertyTable::Type;

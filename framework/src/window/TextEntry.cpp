@@ -1,6 +1,7 @@
 #include "window/TextEntry.h"
 
 #include "rb/TextEdit.h"
+#include "window/ControlEvents.h"
 #include "window/EditCommands.h"
 #include "window/EditWidget.h"
 
@@ -59,7 +60,7 @@ void TextEntry::Type(TextEdit& edit, const QString& text)
     QString passed;
     for (const char32_t character : QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).replace('\r', '\n').toUcs4()) {
         const std::string key = KeyFor(character);
-        if (key.empty() || (oneLine && character == '\n') || edit.RaiseKeyDown(key))
+        if (key.empty() || (oneLine && character == '\n') || ControlEvents::KeyDown(edit, key))
             continue;
         const QString typed = QString::fromUcs4(&character, 1);
         if (room >= 0 && typed.size() > room)

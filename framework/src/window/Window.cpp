@@ -5,6 +5,8 @@
 #include "rb/PropertyTable.h"
 #include "rb/RectControl.h"
 #include "rb/Runtime.h"
+#include "window/ControlEvents.h"
+#include "window/ControlWidget.h"
 #include "window/WindowContent.h"
 #include "window/WindowEvents.h"
 #include "window/WindowFocus.h"
@@ -15,7 +17,6 @@
 
 #include "graphics/QtCursor.h"
 #include "graphics/QtPicture.h"
-#include "rb/qt/QtAccess.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -51,16 +52,16 @@ void Window::Open()
         return;
     for (const auto& control : std::vector(controls_))
         if (auto rect = control.As<RectControl>())
-            rect->RaiseOpen();
+            ControlEvents::Open(*rect);
     DeliverEvent(EventPath("Open"), [&] { Event_Open(); });
     std::vector<RectControl*> order;
     for (const auto& control : controls_)
-        if (auto rect = control.As<RectControl>(); rect && WidgetOf(*rect))
+        if (auto rect = control.As<RectControl>(); rect && WidgetAs<QWidget>(*rect))
             order.push_back(rect.Get());
     std::stable_sort(order.begin(), order.end(),
                      [](const RectControl* a, const RectControl* b) { return a->tabIndex_ < b->tabIndex_; });
     for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(WidgetOf(*order[i - 1]), WidgetOf(*order[i]));
+        QWidget::setTabOrder(WidgetAs<QWidget>(*order[i - 1]), WidgetAs<QWidget>(*order[i]));
     Ref<Window> self(this);
     QTimer::singleShot(0, [self] {
         if (!self->ended_ && !self->native_->placed && self->visibleAsDesigned_)

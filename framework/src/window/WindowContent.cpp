@@ -25,7 +25,7 @@ QSize WindowContent::sizeHint() const
 void WindowContent::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const auto& native = window_.Native();
+    const auto& native = WindowWidgets::Of(window_);
     if (native.hasBackColor)
         painter.fillRect(rect(), QColor::fromRgb(native.backColor));
     if (native.backdrop) {
@@ -40,21 +40,21 @@ void WindowContent::paintEvent(QPaintEvent*)
 void WindowContent::mousePressEvent(QMouseEvent* event)
 {
     const QPoint at = ScreenScale::Design(event->position());
-    window_.Native().mouse = at;
-    window_.Native().mouseClaimed = WindowEvents::MouseDown(window_, at.x(), at.y());
+    WindowWidgets::Of(window_).mouse = at;
+    WindowWidgets::Of(window_).mouseClaimed = WindowEvents::MouseDown(window_, at.x(), at.y());
 }
 
 void WindowContent::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint at = ScreenScale::Design(event->position());
-    window_.Native().mouse = at;
-    if (std::exchange(window_.Native().mouseClaimed, false))
+    WindowWidgets::Of(window_).mouse = at;
+    if (std::exchange(WindowWidgets::Of(window_).mouseClaimed, false))
         WindowEvents::MouseUp(window_, at.x(), at.y());
 }
 
 void WindowContent::mouseMoveEvent(QMouseEvent* event)
 {
-    window_.Native().mouse = ScreenScale::Design(event->position());
+    WindowWidgets::Of(window_).mouse = ScreenScale::Design(event->position());
 }
 
 void WindowContent::enterEvent(QEnterEvent*)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FrameworkInternal.h"
+
 #include <cstdint>
 
 namespace rb {
@@ -16,7 +18,7 @@ public:
     static void Activate(Window& window);
     // True refuses the close.
     static bool CancelClose(Window& window, bool appQuitting);
-    static void End(Window& window);
+    RB_FRAMEWORK_INTERNAL static void End(Window& window);
     static bool Ended(const Window& window);
     static void ContentResized(Window& window, std::int32_t width, std::int32_t height);
     // Presses the window's visible, enabled default (or cancel) button;

@@ -18,7 +18,7 @@ void WindowFrame::closeEvent(QCloseEvent* event)
 {
     // The framework closes its windows itself: this is the window manager's
     // close box or key, which it offers even where none is designed.
-    if (!window_.Native().closeButton) {
+    if (!WindowWidgets::Of(window_).closeButton) {
         event->ignore();
         return;
     }

@@ -26,7 +26,7 @@ Registry& State()
 void FlushClosing()
 {
     for (auto& window : std::exchange(State().closing, {}))
-        window->Native().DeleteWidgets();
+        WindowWidgets::Of(*window).DeleteWidgets();
 }
 
 void Remove(Window& window)
@@ -78,7 +78,7 @@ std::vector<Ref<Window>> FrontToBack()
 Ref<Window> FrontShown(const Window* except)
 {
     for (const auto& window : State().live) {
-        const QWidget* frame = window->Native().frame;
+        const QWidget* frame = WindowWidgets::Of(*window).frame;
         if (window.Get() != except && frame && frame->isWindow() && frame->isVisible())
             return window;
     }
@@ -100,7 +100,7 @@ void EndAll()
 {
     auto windows = std::exchange(State().live, {});
     for (const auto& window : windows)
-        window->Native().DeleteWidgets();
+        WindowWidgets::Of(*window).DeleteWidgets();
     windows.clear();
     FlushClosing();
     if (QApplication::instance() != nullptr)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrameworkInternal.h"
 #include "rb/Window.h"
 
 #include <string>
@@ -15,7 +16,7 @@ void Register(Window& window);
 void Unregister(Window& window);
 Ref<Window> Live(const std::string& fullClassName);
 void BringToFront(Window& window);
-std::vector<Ref<Window>> FrontToBack();
+RB_FRAMEWORK_INTERNAL std::vector<Ref<Window>> FrontToBack();
 // The front-most window other than that one that is up as a window of its
 // own: the one that a window or message box shown now belongs to. Nil when
 // there is none.

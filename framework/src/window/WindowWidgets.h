@@ -72,6 +72,21 @@ private:
     Qt::WindowFlags WindowFlags(std::int32_t frameCode) const;
 
     Window& window_;
+
+public:
+    // The window's Qt side.
+    static WindowWidgets& Of(const Window& window);
 };
+
+} // namespace rb
+
+#include "rb/Window.h"
+
+namespace rb {
+
+inline WindowWidgets& WindowWidgets::Of(const Window& window)
+{
+    return *window.native_;
+}
 
 } // namespace rb

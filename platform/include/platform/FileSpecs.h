@@ -4,6 +4,7 @@
 // the file's name (raw bytes of the path's last part).
 
 #include <platform/MacTypes.h>
+#include <platform/PlatformExport.h>
 
 #include <optional>
 #include <string>
@@ -17,11 +18,11 @@ inline constexpr int16_t kVolumeRefNum = -100;
 // directory). The file need not exist, but its folder must. False, with out
 // untouched, when the name is empty or longer than 63 bytes or the folder is
 // not a folder.
-bool FSSpecFromPath(const std::string& path, FSSpec* out);
+RB_PLATFORM_EXPORT bool FSSpecFromPath(const std::string& path, FSSpec* out);
 
 // The absolute path that fileSpec names; nullopt for another volume, a directory
 // ID that the table does not hold, or a name that is empty, longer than 63
 // bytes, ".", "..", or holds '/' or a zero byte.
-std::optional<std::string> PathFromFSSpec(const FSSpec& fileSpec);
+RB_PLATFORM_EXPORT std::optional<std::string> PathFromFSSpec(const FSSpec& fileSpec);
 
 } // namespace platform

@@ -1,6 +1,8 @@
 #pragma once
 // How the framework learns of this process's font activations.
 
+#include <platform/PlatformExport.h>
+
 namespace platform {
 
 // Called after every successful FMActivateFonts (activated true) and
@@ -11,6 +13,6 @@ namespace platform {
 using FontActivationListener = void (*)(const char* path, bool activated);
 
 // One listener at a time; null removes it.
-void SetFontActivationListener(FontActivationListener listener);
+RB_PLATFORM_EXPORT void SetFontActivationListener(FontActivationListener listener);
 
 } // namespace platform

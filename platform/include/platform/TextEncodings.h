@@ -2,6 +2,7 @@
 // Text re-encoded between the text encodings of font names and host strings.
 
 #include <platform/MacTypes.h>
+#include <platform/PlatformExport.h>
 
 #include <optional>
 #include <string>
@@ -15,12 +16,12 @@ namespace platform {
 // Nullopt when the bytes are not valid in their encoding, the text cannot be
 // written in the other (Mac Roman and ASCII have no tag characters, U+E0000
 // to U+E007F), or either encoding is unknown.
-std::optional<std::string> ConvertText(std::string_view bytes, TextEncoding from, TextEncoding to);
+RB_PLATFORM_EXPORT std::optional<std::string> ConvertText(std::string_view bytes, TextEncoding from, TextEncoding to);
 
 // ConvertText between UTF-8 and Mac Roman.
-std::optional<std::string> MacRomanFromUtf8(std::string_view utf8);
-std::optional<std::string> Utf8FromMacRoman(std::string_view macRoman);
+RB_PLATFORM_EXPORT std::optional<std::string> MacRomanFromUtf8(std::string_view utf8);
+RB_PLATFORM_EXPORT std::optional<std::string> Utf8FromMacRoman(std::string_view macRoman);
 // True when the bytes are UTF-8 (no code point past U+10FFFF, no overlong form).
-bool IsUtf8(std::string_view bytes);
+RB_PLATFORM_EXPORT bool IsUtf8(std::string_view bytes);
 
 } // namespace platform
